@@ -46,7 +46,9 @@ public:
     static constexpr std::size_t kSysExOffset = 6016;
 
     // `data` must hold kSize bytes, 4-byte aligned (the shared mapping's data is).
-    explicit HostLinkBlock(std::byte* data) : m_data(data) {}
+    explicit HostLinkBlock(std::byte* data)
+        : m_data(data)
+    {}
 
     [[nodiscard]] std::uint16_t RingWriteIndex() const;
     [[nodiscard]] std::uint16_t RingReadIndex() const;

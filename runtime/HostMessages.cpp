@@ -10,7 +10,8 @@ std::optional<platform::LRESULT> HandlePlugInMessage(HostLinkBlock& block, platf
     if (message != HostMsgSetMark)
         return std::nullopt;
     // The mark is a 32-bit value; a wider wParam keeps its low 32 bits.
-    block.StoreHostMark(static_cast<std::uint32_t>(static_cast<std::uint64_t>(wParam) & 0xFFFF'FFFFU));
+    block.StoreHostMark(
+        static_cast<std::uint32_t>(static_cast<std::uint64_t>(wParam) & 0xFFFF'FFFFU));
     return 1;
 }
 

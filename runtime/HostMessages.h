@@ -36,8 +36,7 @@ inline constexpr platform::LRESULT HostWindowModeBare = 2;
 
 // Handles the messages every plug-in main window answers the same way: HostMsgSetMark
 // stores its wParam into the block's HostMark and answers 1. Nothing for other messages.
-[[nodiscard]] std::optional<platform::LRESULT> HandlePlugInMessage(HostLinkBlock& block,
-                                                                   platform::UINT message,
-                                                                   platform::WPARAM wParam);
+[[nodiscard]] std::optional<platform::LRESULT>
+HandlePlugInMessage(HostLinkBlock& block, platform::UINT message, platform::WPARAM wParam);
 
 } // namespace velmar

@@ -10,7 +10,9 @@ namespace velmar {
 class PackedMidiMessage {
 public:
     constexpr PackedMidiMessage() = default;
-    constexpr explicit PackedMidiMessage(std::uint32_t value) : m_value(value) {}
+    constexpr explicit PackedMidiMessage(std::uint32_t value)
+        : m_value(value)
+    {}
 
     [[nodiscard]] static constexpr PackedMidiMessage pack(std::uint8_t status, std::uint8_t data1,
                                                           std::uint8_t data2)

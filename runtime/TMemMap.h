@@ -18,8 +18,7 @@ public:
     EMemMapException(const std::string& text, std::string detail)
         : std::runtime_error(text)
         , m_detail(std::move(detail))
-    {
-    }
+    {}
     [[nodiscard]] const std::string& detail() const { return m_detail; }
 
 private:
@@ -51,8 +50,7 @@ public:
 private:
     explicit TMemMap(std::unique_ptr<platform::NamedMapping> mapping)
         : m_mapping(std::move(mapping))
-    {
-    }
+    {}
 
     std::unique_ptr<platform::NamedMapping> m_mapping;
 };

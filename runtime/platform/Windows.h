@@ -31,7 +31,9 @@ public:
     [[nodiscard]] HWND hwnd() const { return m_hwnd; }
 
 private:
-    explicit WindowEndpoint(HWND hwnd) : m_hwnd(hwnd) {}
+    explicit WindowEndpoint(HWND hwnd)
+        : m_hwnd(hwnd)
+    {}
     HWND m_hwnd;
 };
 

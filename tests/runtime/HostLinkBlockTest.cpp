@@ -37,7 +37,10 @@ public:
     alignas(8) std::array<std::byte, HostLinkBlock::kSize> bytes{};
 
 private:
-    void put16(std::size_t offset, std::uint16_t value) { std::memcpy(bytes.data() + offset, &value, 2); }
+    void put16(std::size_t offset, std::uint16_t value)
+    {
+        std::memcpy(bytes.data() + offset, &value, 2);
+    }
     [[nodiscard]] std::uint16_t get16(std::size_t offset) const
     {
         std::uint16_t value = 0;
@@ -185,7 +188,8 @@ TEST(HostLinkBlock, SysExRangesWrapAfterLastPosition)
     ASSERT_EQ(wrapped->size(), 4U);
     std::vector<std::byte> bytes(wrapped->head.begin(), wrapped->head.end());
     bytes.insert(bytes.end(), wrapped->tail.begin(), wrapped->tail.end());
-    EXPECT_EQ(bytes, (std::vector<std::byte>{std::byte{1}, std::byte{2}, std::byte{3}, std::byte{4}}));
+    EXPECT_EQ(bytes,
+              (std::vector<std::byte>{std::byte{1}, std::byte{2}, std::byte{3}, std::byte{4}}));
 
     EXPECT_EQ(block.SysEx(10, 20)->size(), 10U);
     EXPECT_EQ(block.SysEx(7, 7)->size(), 64001U);
@@ -211,8 +215,9 @@ TEST(HostLinkBlock, EverySysExRangeStaysInsideTheBlock)
     const std::byte* first = host.bytes.data();
     const std::byte* last = host.bytes.data() + host.bytes.size();
     for (std::uint32_t start = 0; start <= 65535; start += 7) {
-        for (std::uint16_t end : {std::uint16_t{0}, std::uint16_t{1}, std::uint16_t{63999},
-                                  std::uint16_t{64000}, std::uint16_t{64001}, std::uint16_t{65535}}) {
+        for (std::uint16_t end :
+             {std::uint16_t{0}, std::uint16_t{1}, std::uint16_t{63999}, std::uint16_t{64000},
+              std::uint16_t{64001}, std::uint16_t{65535}}) {
             const auto view = block.SysEx(static_cast<std::uint16_t>(start), end);
             if (!view)
                 continue;

@@ -1,14 +1,13 @@
 #include "tests/support/ChildProcess.h"
 
+#include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <stdexcept>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace velmar::test {
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace velmar::test {

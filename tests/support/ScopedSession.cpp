@@ -1,8 +1,7 @@
 #include "tests/support/ScopedSession.h"
 
-#include <stdlib.h>
-
 #include <stdexcept>
+#include <stdlib.h>
 #include <string>
 #include <vector>
 

@@ -3,15 +3,14 @@
 #include "runtime/platform/PlatformError.h"
 #include "runtime/platform/posix/UniqueFd.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <random>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <filesystem>
-#include <random>
 
 namespace velmar::platform {
 
@@ -49,8 +48,7 @@ bool syncDirectoryOf(const std::filesystem::path& path)
 std::string temporaryNameFor(const std::filesystem::path& path)
 {
     static std::mt19937 generator{std::random_device{}()};
-    return path.string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-           std::to_string(generator());
+    return path.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(generator());
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "runtime/platform/posix/MessageFrame.h"
 
-#include <sys/socket.h>
-
 #include <cerrno>
+#include <sys/socket.h>
 
 namespace velmar::platform {
 

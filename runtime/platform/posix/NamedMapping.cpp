@@ -4,15 +4,14 @@
 #include "runtime/platform/SessionDirectory.h"
 #include "runtime/platform/posix/UniqueFd.h"
 
+#include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
+#include <string>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
-#include <string>
 #include <utility>
 
 namespace velmar::platform {
@@ -67,7 +66,8 @@ void startAfresh(int fd, const std::filesystem::path& path, std::size_t size)
         throw PlatformError(describeErrno("Cannot empty mapping " + path.string(), errno));
     const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
     if (error != 0)
-        throw PlatformError(describeErrno("Cannot reserve space for mapping " + path.string(), error));
+        throw PlatformError(
+            describeErrno("Cannot reserve space for mapping " + path.string(), error));
 }
 
 } // namespace
@@ -79,8 +79,7 @@ NamedMapping::NamedMapping(std::filesystem::path path, int fd, std::byte* base, 
     , m_base(base)
     , m_size(size)
     , m_createdFresh(createdFresh)
-{
-}
+{}
 
 std::unique_ptr<NamedMapping> NamedMapping::mapHeldFile(const std::filesystem::path& path, int fd,
                                                         bool createdFresh)
@@ -112,7 +111,8 @@ std::unique_ptr<NamedMapping> NamedMapping::createOrJoin(std::string_view name, 
             if (!stillLinked(fd.get(), path))
                 continue;
             if (::fchmod(fd.get(), 0600) != 0)
-                throw PlatformError(describeErrno("Cannot protect mapping " + path.string(), errno));
+                throw PlatformError(
+                    describeErrno("Cannot protect mapping " + path.string(), errno));
             startAfresh(fd.get(), path, size);
             fresh = true;
             if (lockFile(fd.get(), LOCK_SH) != 0)

@@ -3,17 +3,16 @@
 #include "runtime/platform/Files.h"
 #include "runtime/platform/posix/UniqueFd.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <set>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace velmar::platform {
 
@@ -68,7 +67,8 @@ std::optional<std::string> resolveProgram(std::string_view name)
         dirs = colon == std::string_view::npos ? std::string_view{} : dirs.substr(colon + 1);
         if (dir.empty())
             continue;
-        if (const std::string candidate = std::string(dir) + "/" + base; isExecutableFile(candidate))
+        if (const std::string candidate = std::string(dir) + "/" + base;
+            isExecutableFile(candidate))
             return candidate;
     }
     return std::nullopt;

@@ -2,12 +2,11 @@
 
 #include "runtime/platform/PlatformError.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmar::platform {
 
@@ -27,12 +26,14 @@ std::filesystem::path sessionDirectory()
 {
     const std::filesystem::path dir = chosenDirectory();
     if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
-        throw PlatformError(describeErrno("Cannot create session directory " + dir.string(), errno));
+        throw PlatformError(
+            describeErrno("Cannot create session directory " + dir.string(), errno));
 
     // lstat: a symbolic link planted in place of the directory is refused, not followed.
     struct stat info {};
     if (::lstat(dir.c_str(), &info) != 0)
-        throw PlatformError(describeErrno("Cannot inspect session directory " + dir.string(), errno));
+        throw PlatformError(
+            describeErrno("Cannot inspect session directory " + dir.string(), errno));
     if (!S_ISDIR(info.st_mode))
         throw PlatformError("Session directory " + dir.string() + " is not a directory");
     if (info.st_uid != ::geteuid())

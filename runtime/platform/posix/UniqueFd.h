@@ -1,7 +1,6 @@
 #pragma once
 
 #include <unistd.h>
-
 #include <utility>
 
 namespace velmar::platform {
@@ -10,9 +9,13 @@ namespace velmar::platform {
 class UniqueFd {
 public:
     UniqueFd() = default;
-    explicit UniqueFd(int fd) : m_fd(fd) {}
+    explicit UniqueFd(int fd)
+        : m_fd(fd)
+    {}
     ~UniqueFd() { reset(); }
-    UniqueFd(UniqueFd&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    UniqueFd(UniqueFd&& other) noexcept
+        : m_fd(std::exchange(other.m_fd, -1))
+    {}
     UniqueFd& operator=(UniqueFd&& other) noexcept
     {
         if (this != &other)

@@ -5,24 +5,23 @@
 #include "runtime/platform/posix/MessageFrame.h"
 #include "runtime/platform/posix/UniqueFd.h"
 
-#include <dirent.h>
-#include <poll.h>
-#include <sys/epoll.h>
-#include <sys/eventfd.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <dirent.h>
 #include <map>
 #include <optional>
+#include <poll.h>
 #include <set>
 #include <string>
+#include <sys/epoll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace velmar::platform {
 

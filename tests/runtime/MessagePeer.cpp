@@ -1,0 +1,235 @@
+// A second process for the messaging and shared-memory tests. It prints "ready <hwnd>"
+// (hexadecimal, 0 when it has no window) once it is set up, then does what its mode says.
+
+#include "runtime/TMemMap.h"
+#include "runtime/platform/NamedMapping.h"
+#include "runtime/platform/SessionDirectory.h"
+#include "runtime/platform/Windows.h"
+#include "runtime/platform/posix/MessageFrame.h"
+#include "tests/runtime/PeerProtocol.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <poll.h>
+#include <string>
+#include <sys/fsuid.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace velmar::platform;
+
+using namespace velmar::test::peer;
+
+bool g_quit = false;
+
+void announce(HWND hwnd)
+{
+    std::printf("ready %x\n", hwnd);
+    std::fflush(stdout);
+}
+
+void runLoop(const std::function<void()>& idle = {}, int lifetimeMs = 30000)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(lifetimeMs);
+    while (!g_quit && std::chrono::steady_clock::now() < end) {
+        if (idle)
+            idle();
+        pollfd fd{messageNotifierFd(), POLLIN, 0};
+        if (::poll(&fd, 1, idle ? 0 : 50) > 0)
+            dispatchMessages();
+    }
+}
+
+int echo()
+{
+    long expected = 0;
+    bool inOrder = true;
+    auto window = WindowEndpoint::create([&](UINT message, WPARAM w, LPARAM l) -> LRESULT {
+        switch (message) {
+        case kAdd:
+            return w + l;
+        case kSequence:
+            inOrder = inOrder && w == expected;
+            ++expected;
+            return 0;
+        case kPostsInOrder:
+            return inOrder ? expected : -1;
+        case kRelay: {
+            const auto target = static_cast<HWND>(w);
+            PostMessageA(target, kRelayNotice, 0, 0);
+            return SendMessageA(target, kRelayed, 0, 0) + 1;
+        }
+        case kQuit:
+            g_quit = true;
+            return 1;
+        default:
+            return -1;
+        }
+    });
+    announce(window->hwnd());
+    runLoop();
+    return 0;
+}
+
+// Takes the connection but never reads from it.
+int silent()
+{
+    auto window = WindowEndpoint::create([](UINT, WPARAM, LPARAM) -> LRESULT { return 1; });
+    announce(window->hwnd());
+    ::sleep(60);
+    return 0;
+}
+
+int exitOnSend()
+{
+    auto window = WindowEndpoint::create([](UINT, WPARAM, LPARAM) -> LRESULT { ::_exit(0); });
+    announce(window->hwnd());
+    runLoop();
+    return 0;
+}
+
+// Sends `count` messages to a partner that does the same to us at the same moment.
+int pingPong(int count)
+{
+    HWND partner = 0;
+    auto window = WindowEndpoint::create([&](UINT message, WPARAM w, LPARAM l) -> LRESULT {
+        if (message == kStart)
+            partner = static_cast<HWND>(w);
+        return message == kAdd ? w + l : 0;
+    });
+    announce(window->hwnd());
+    while (partner == 0 && !g_quit) {
+        pollfd fd{messageNotifierFd(), POLLIN, 0};
+        if (::poll(&fd, 1, 10000) <= 0)
+            return 2;
+        dispatchMessages();
+    }
+    int correct = 0;
+    for (int i = 0; i < count; ++i)
+        correct += SendMessageA(partner, kAdd, i, 1) == i + 1 ? 1 : 0;
+    std::printf("done %d\n", correct);
+    std::fflush(stdout);
+    // Keep answering until the partner is done too.
+    runLoop({}, 20000);
+    return 0;
+}
+
+// Acts as a process of another user: effective uid "nobody", file access still as root,
+// so it can reach the private session directory.
+bool becomeOtherUser()
+{
+    if (::setresuid(0, 65534, 0) != 0)
+        return false;
+    ::setfsuid(0);
+    return true;
+}
+
+int foreignServer()
+{
+    // The listening credentials are taken at listen(), after the switch.
+    int listener = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
+    const HWND hwnd = (static_cast<HWND>(::getpid()) << 8U) | 1U;
+    char name[32];
+    std::snprintf(name, sizeof name, "/%08x.win", hwnd);
+    const std::string path = sessionDirectory().string() + name;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        !becomeOtherUser() || ::listen(listener, 4) != 0)
+        return 3;
+    announce(hwnd);
+    for (;;) {
+        const int connection = ::accept(listener, nullptr, nullptr);
+        if (connection < 0)
+            return 4;
+        std::optional<Frame> frame;
+        pollfd fd{connection, POLLIN, 0};
+        while (::poll(&fd, 1, 10000) > 0 && readFrame(connection, frame) == ReadResult::Frame) {
+            const auto reply = encodeFrame({FrameKind::Reply, frame->message, 77, 0});
+            ::send(connection, reply.data(), reply.size(), MSG_NOSIGNAL);
+        }
+        ::close(connection);
+    }
+}
+
+int foreignClient(HWND target)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "/%08x.win", target);
+    const std::string path = sessionDirectory().string() + name;
+    if (!becomeOtherUser())
+        return 3;
+    announce(0);
+    const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        return 4;
+    const auto request = encodeFrame({FrameKind::Send, kAdd, 1, 2});
+    ::send(fd, request.data(), request.size(), MSG_NOSIGNAL);
+    std::optional<Frame> frame;
+    pollfd poller{fd, POLLIN, 0};
+    const bool answered = ::poll(&poller, 1, 3000) > 0 && readFrame(fd, frame) == ReadResult::Frame;
+    std::printf("%s\n", answered ? "answered" : "closed");
+    std::fflush(stdout);
+    return 0;
+}
+
+// Holds a mapping until killed; with a byte to write, writes it at an offset of the data.
+int holdMapping(const char* name, long length, long offset, long value)
+{
+    auto map = velmar::TMemMap::Create(name, static_cast<std::int32_t>(length));
+    if (!map)
+        return 5;
+    if (value >= 0)
+        map->Data()[offset] = static_cast<std::byte>(value);
+    std::printf("ready 0 %d\n", static_cast<int>(map->Data()[offset]));
+    std::fflush(stdout);
+    ::pause();
+    return 0;
+}
+
+// Holds a bare platform mapping of `size` bytes, shorter than a host link block needs.
+int holdRawMapping(const char* name, long size)
+{
+    auto mapping = NamedMapping::createOrJoin(name, static_cast<std::size_t>(size));
+    announce(0);
+    ::pause();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "echo";
+    auto number = [&](int index) {
+        return index < argc ? std::strtol(argv[index], nullptr, 0) : -1;
+    };
+    if (mode == "echo")
+        return echo();
+    if (mode == "silent")
+        return silent();
+    if (mode == "exit-on-send")
+        return exitOnSend();
+    if (mode == "ping-pong")
+        return pingPong(static_cast<int>(number(2)));
+    if (mode == "foreign-server")
+        return foreignServer();
+    if (mode == "foreign-client")
+        return foreignClient(static_cast<HWND>(std::strtoul(argv[2], nullptr, 16)));
+    if (mode == "hold-mapping")
+        return holdMapping(argv[2], number(3), number(4), number(5));
+    if (mode == "hold-raw-mapping")
+        return holdRawMapping(argv[2], number(3));
+    std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
+    return 1;
+}

@@ -1,0 +1,72 @@
+#include "runtime/platform/Processes.h"
+
+#include "runtime/platform/Windows.h"
+#include "tests/runtime/PeerProtocol.h"
+#include "tests/support/ScopedSession.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <unistd.h>
+
+namespace velmar::platform {
+namespace {
+
+bool endsWith(const std::string& text, const std::string& suffix)
+{
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+TEST(Processes, ModulesAreTheProgramAndItsMappedFiles)
+{
+    const auto pid = static_cast<std::uint32_t>(::getpid());
+    const std::string exe = processExecutable(pid);
+    EXPECT_EQ(exe, std::filesystem::read_symlink("/proc/self/exe").string());
+
+    const auto modules = processModules(pid);
+    ASSERT_FALSE(modules.empty());
+    EXPECT_EQ(modules.front(), exe);
+    EXPECT_TRUE(std::any_of(modules.begin(), modules.end(), [](const std::string& m) {
+        return m.find("libc.so") != std::string::npos;
+    }));
+    EXPECT_EQ(std::count(modules.begin(), modules.end(), exe), 1) << "each file once";
+
+    EXPECT_TRUE(processExecutable(0x3FFFFFFF).empty());
+    EXPECT_TRUE(processModules(0x3FFFFFFF).empty());
+    EXPECT_EQ(GetVersionExA().platformId, 2U);
+}
+
+// The peer program sits beside the test program, so its ".EXE" name finds it the way
+// "KORVO.EXE" finds the stand-in host.
+TEST(Processes, WinExecStartsAProgramByItsExeName)
+{
+    velmar::test::ScopedSession session;
+    EXPECT_GE(WinExec("MESSAGE_PEER.EXE", kShowNormal), 32);
+
+    HWND started = 0;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (started == 0 && std::chrono::steady_clock::now() < end) {
+        for (const HWND hwnd : EnumWindows())
+            if (endsWith(processExecutable(GetWindowThreadProcessId(hwnd)), "/message_peer"))
+                started = hwnd;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_NE(started, 0U);
+    EXPECT_EQ(SendMessageA(started, velmar::test::peer::kAdd, 2, 3), 5);
+    EXPECT_EQ(SendMessageA(started, velmar::test::peer::kQuit, 0, 0), 1);
+}
+
+TEST(Processes, WinExecFailsForWhatCannotRun)
+{
+    velmar::test::ScopedSession session;
+    for (const char* path : {"C:\\Korvo\\KORVO.EXE", "/no/such/program", "NO_SUCH_PROGRAM.EXE",
+                             "message_peer.txt", ".EXE", "/etc/hostname"})
+        EXPECT_LT(WinExec(path, kShowNormal), 32) << path;
+}
+
+} // namespace
+} // namespace velmar::platform

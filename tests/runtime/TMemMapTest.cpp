@@ -1,0 +1,173 @@
+#include "runtime/TMemMap.h"
+
+#include "runtime/HostLinkBlock.h"
+#include "runtime/platform/NamedMapping.h"
+#include "runtime/platform/PlatformError.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/ScopedSession.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmar {
+namespace {
+
+using velmar::test::ChildProcess;
+
+constexpr std::int32_t kBlockLength = 70020;
+constexpr const char* kName = "KorvoExeInfo";
+
+std::int32_t lengthPrefix(const TMemMap& map)
+{
+    std::int32_t prefix = 0;
+    std::memcpy(&prefix, map.ViewBase(), sizeof prefix);
+    return prefix;
+}
+
+// A process that holds the mapping (creating or joining it) and, given a value, writes it
+// into the data at an offset. It reports the byte it sees there.
+struct Holder {
+    Holder(std::int32_t length, long offset, long value)
+        : process(VELMAR_MESSAGE_PEER, {"hold-mapping", kName, std::to_string(length),
+                                        std::to_string(offset), std::to_string(value)})
+    {
+        const std::string line = process.readLine();
+        EXPECT_EQ(line.rfind("ready 0 ", 0), 0U) << "holder said: " << line;
+        seen = line.size() > 8 ? std::stoi(line.substr(8)) : -1;
+    }
+    ChildProcess process;
+    int seen = -1;
+};
+
+class TMemMapTest : public ::testing::Test {
+protected:
+    [[nodiscard]] std::filesystem::path mapFile() const
+    {
+        return session.sessionDir() / (std::string(kName) + ".map");
+    }
+    velmar::test::ScopedSession session;
+};
+
+TEST_F(TMemMapTest, FreshMappingIsZeroWithItsLengthPrefix)
+{
+    const auto map = TMemMap::Create(kName, kBlockLength);
+    ASSERT_TRUE(map);
+    EXPECT_EQ(lengthPrefix(*map), kBlockLength);
+    EXPECT_EQ(map->Data() - map->ViewBase(), 4);
+    EXPECT_EQ(map->DataSize(), static_cast<std::size_t>(kBlockLength));
+    EXPECT_TRUE(std::all_of(map->Data(), map->Data() + kBlockLength,
+                            [](std::byte b) { return b == std::byte{0}; }));
+    EXPECT_EQ(std::filesystem::file_size(mapFile()), 70024U);
+    EXPECT_EQ(std::filesystem::status(mapFile()).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+TEST_F(TMemMapTest, SecondProcessSeesTheFirstOnesBytes)
+{
+    const auto map = TMemMap::Create(kName, kBlockLength);
+    map->Data()[kBlockLength - 1] = std::byte{0x5A};
+    Holder other(kBlockLength, kBlockLength - 1, 0x33);
+    EXPECT_EQ(other.seen, 0x33);
+    EXPECT_EQ(map->Data()[kBlockLength - 1], std::byte{0x33}) << "and we see its writes";
+}
+
+TEST_F(TMemMapTest, JoiningKeepsTheHoldersBytesAndRewritesThePrefix)
+{
+    Holder host(kBlockLength, HostLinkBlock::kSysExOffset, 0x7E);
+    {
+        // A prefix the creator wrote differently is set to our length again.
+        const auto probe = platform::NamedMapping::openExisting(kName, 4);
+        ASSERT_TRUE(probe);
+        std::memset(probe->base(), 0xFF, 4);
+    }
+    const auto map = TMemMap::Create(kName, kBlockLength);
+    EXPECT_FALSE(std::all_of(map->Data(), map->Data() + kBlockLength,
+                             [](std::byte b) { return b == std::byte{0}; }));
+    EXPECT_EQ(map->Data()[HostLinkBlock::kSysExOffset], std::byte{0x7E});
+    EXPECT_EQ(lengthPrefix(*map), kBlockLength);
+}
+
+TEST_F(TMemMapTest, OpenModeWithoutAMappingYieldsNothing)
+{
+    EXPECT_EQ(TMemMap::Create(kName, 0), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(mapFile()));
+
+    const auto created = TMemMap::Create(kName, kBlockLength);
+    created->Data()[0] = std::byte{9};
+    const auto opened = TMemMap::Create(kName, 0);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->Data()[0], std::byte{9});
+    EXPECT_EQ(lengthPrefix(*opened), kBlockLength);
+}
+
+TEST_F(TMemMapTest, LastHolderRemovesTheMappingAndLeftoversStartAfresh)
+{
+    {
+        Holder other(kBlockLength, 0, 1);
+        {
+            const auto map = TMemMap::Create(kName, kBlockLength);
+            EXPECT_EQ(map->Data()[0], std::byte{1});
+        }
+        EXPECT_TRUE(std::filesystem::exists(mapFile())) << "the other holder keeps it";
+    }
+    // The holder was killed: its file is left, but nobody holds it any more.
+    std::ofstream(mapFile(), std::ios::binary | std::ios::app) << "junk";
+    {
+        const auto map = TMemMap::Create(kName, kBlockLength);
+        EXPECT_TRUE(std::all_of(map->Data(), map->Data() + kBlockLength,
+                                [](std::byte b) { return b == std::byte{0}; }));
+        EXPECT_EQ(std::filesystem::file_size(mapFile()), 70024U);
+    }
+    EXPECT_FALSE(std::filesystem::exists(mapFile()));
+}
+
+TEST_F(TMemMapTest, UnusableMappingsAreRefusedWithTheErrorText)
+{
+    auto expectRefused = [&](const char* why) {
+        try {
+            const auto map = TMemMap::Create(kName, kBlockLength);
+            ADD_FAILURE() << why << ": joined";
+        } catch (const EMemMapException& error) {
+            EXPECT_STREQ(error.what(), "Error creating memory mapping") << why;
+            EXPECT_FALSE(error.detail().empty()) << why;
+        }
+    };
+
+    {
+        ChildProcess shortHolder(VELMAR_MESSAGE_PEER, {"hold-raw-mapping", kName, "100"});
+        ASSERT_EQ(shortHolder.readLine(), "ready 0");
+        expectRefused("a held mapping shorter than the block");
+    }
+    std::filesystem::remove(mapFile());
+
+    {
+        // Held (a shared lock of our own) but open to others.
+        const int fd = ::open(mapFile().c_str(), O_RDWR | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::fchmod(fd, 0644), 0);
+        ASSERT_EQ(::ftruncate(fd, 70024), 0);
+        ASSERT_EQ(::flock(fd, LOCK_SH), 0);
+        expectRefused("a mapping open to group and others");
+        ::close(fd);
+    }
+    std::filesystem::remove(mapFile());
+
+    std::ofstream(session.root() / "target") << "x";
+    std::filesystem::create_symlink(session.root() / "target", mapFile());
+    expectRefused("a symbolic link in place of the mapping");
+    std::filesystem::remove(mapFile());
+
+    EXPECT_THROW((void)TMemMap::Create(kName, -1), EMemMapException);
+    EXPECT_THROW((void)TMemMap::Create("bad/name", kBlockLength), EMemMapException);
+}
+
+} // namespace
+} // namespace velmar
