@@ -5,6 +5,7 @@
 #include "runtime/platform/posix/MessageFrame.h"
 #include "runtime/platform/posix/UniqueFd.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
@@ -31,6 +32,7 @@ namespace {
 // nested, up to this depth; deeper ones wait until an answer has come.
 constexpr int kMaxNestedSends = 8;
 constexpr int kListenBacklog = 64;
+constexpr auto kSpinBeforeSleeping = std::chrono::microseconds(100);
 
 using Clock = std::chrono::steady_clock;
 
@@ -110,7 +112,7 @@ UniqueFd connectToWindow(HWND hwnd, bool nonBlocking)
 int remainingMs(Clock::time_point deadline)
 {
     const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
@@ -348,17 +350,21 @@ private:
     // sent to our own windows meanwhile. False on timeout.
     bool waitFor(int fd, short events, Clock::time_point deadline)
     {
+        // An answer mostly comes within microseconds. Looking again for a short while
+        // before sleeping saves a wake-up, which costs far more on many machines.
+        const auto spinUntil = std::min(deadline, Clock::now() + kSpinBeforeSleeping);
         for (;;) {
+            const bool spinning = Clock::now() < spinUntil;
             std::array<pollfd, 2> fds{pollfd{fd, events, 0}, pollfd{m_epoll.get(), POLLIN, 0}};
             const nfds_t count = m_sendDepth < kMaxNestedSends ? 2 : 1;
-            const int ready = ::poll(fds.data(), count, remainingMs(deadline));
+            const int ready = ::poll(fds.data(), count, spinning ? 0 : remainingMs(deadline));
             if (ready < 0 && errno != EINTR)
                 return false;
             if (ready > 0 && fds[0].revents != 0)
                 return true;
             if (ready > 0 && count == 2 && fds[1].revents != 0)
                 serviceIncoming();
-            if (ready == 0 || Clock::now() >= deadline)
+            if (!spinning && Clock::now() >= deadline)
                 return false;
         }
     }
