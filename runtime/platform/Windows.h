@@ -59,4 +59,8 @@ constexpr int kSendTimeoutMs = 5000;
 // Handles every message that waits now, without blocking.
 void dispatchMessages();
 
+// The process that sent or posted the message being handled now; 0 outside a handler.
+// A host uses it to find the window of the plug-in that signs in.
+[[nodiscard]] std::uint32_t MessageSenderProcessId();
+
 } // namespace velmar::platform

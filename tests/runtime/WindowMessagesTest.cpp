@@ -134,18 +134,22 @@ TEST_F(WindowMessages, ServesSentMessagesWhileWaitingAndHoldsPostsUntilTheWaitEn
     Peer peer({"echo"});
     bool noticeArrived = false;
     bool noticeBeforeRelayEnded = false;
+    std::uint32_t sender = 0;
     auto window = WindowEndpoint::create([&](UINT message, WPARAM, LPARAM) -> LRESULT {
         if (message == kRelayNotice)
             noticeArrived = true;
         if (message == kRelayed) {
             // The peer posted before it sent; the post waits until our own send is answered.
             noticeBeforeRelayEnded = noticeArrived;
+            sender = MessageSenderProcessId();
             return 41;
         }
         return 0;
     });
     EXPECT_EQ(SendMessageA(peer.hwnd, kRelay, window->hwnd(), 0), 42);
     EXPECT_FALSE(noticeBeforeRelayEnded);
+    EXPECT_EQ(sender, static_cast<std::uint32_t>(peer.process.pid()));
+    EXPECT_EQ(MessageSenderProcessId(), 0U);
     EXPECT_TRUE(pumpUntil([&] { return noticeArrived; }));
 }
 

@@ -18,6 +18,7 @@
 #include <poll.h>
 #include <set>
 #include <string>
+#include <utility>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -74,12 +75,19 @@ std::optional<sockaddr_un> socketAddress(const std::string& path)
     return address;
 }
 
-bool peerIsSameUser(int fd)
+std::optional<ucred> peerCredentials(int fd)
 {
     ucred credentials{};
     socklen_t length = sizeof credentials;
-    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0 &&
-           credentials.uid == ::geteuid();
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0)
+        return std::nullopt;
+    return credentials;
+}
+
+bool peerIsSameUser(int fd)
+{
+    const std::optional<ucred> credentials = peerCredentials(fd);
+    return credentials && credentials->uid == ::geteuid();
 }
 
 // Connects to a window's endpoint; an invalid descriptor when the window is gone or is
@@ -141,6 +149,7 @@ public:
     MessageHub& operator=(const MessageHub&) = delete;
 
     [[nodiscard]] int notifierFd() const { return m_epoll.get(); }
+    [[nodiscard]] std::uint32_t currentSender() const { return m_currentSender; }
 
     HWND addEndpoint(WindowProc proc)
     {
@@ -276,9 +285,11 @@ private:
     struct Incoming {
         UniqueFd fd;
         HWND hwnd;
+        std::uint32_t senderPid;
     };
     struct PostedMessage {
         HWND hwnd;
+        std::uint32_t senderPid;
         Frame frame;
     };
 
@@ -393,11 +404,13 @@ private:
             if (!fd.valid())
                 return;
             // A connection from another user is closed unanswered.
-            if (!peerIsSameUser(fd.get()))
+            const std::optional<ucred> peer = peerCredentials(fd.get());
+            if (!peer || peer->uid != ::geteuid())
                 continue;
             watch(fd.get());
             const int raw = fd.get();
-            m_incoming.emplace(raw, Incoming{std::move(fd), hwnd});
+            m_incoming.emplace(raw,
+                               Incoming{std::move(fd), hwnd, static_cast<std::uint32_t>(peer->pid)});
         }
     }
 
@@ -410,6 +423,7 @@ private:
             if (found == m_incoming.end())
                 return;
             const HWND hwnd = found->second.hwnd;
+            const std::uint32_t senderPid = found->second.senderPid;
             std::optional<Frame> frame;
             const ReadResult result = readFrame(fd, frame);
             if (result == ReadResult::NothingYet)
@@ -419,11 +433,11 @@ private:
                 return;
             }
             if (frame->kind == FrameKind::Post) {
-                m_posted.push_back({hwnd, *frame});
+                m_posted.push_back({hwnd, senderPid, *frame});
                 signalPosted();
                 continue;
             }
-            const LRESULT answer = handle(hwnd, *frame);
+            const LRESULT answer = handle(hwnd, senderPid, *frame);
             if (m_incoming.contains(fd)) {
                 const std::array<std::byte, kFrameSize> bytes =
                     encodeFrame({FrameKind::Reply, frame->message, answer, 0});
@@ -434,7 +448,7 @@ private:
         }
     }
 
-    LRESULT handle(HWND hwnd, const Frame& frame)
+    LRESULT handle(HWND hwnd, std::uint32_t senderPid, const Frame& frame)
     {
         const auto endpoint = m_endpoints.find(hwnd);
         if (endpoint == m_endpoints.end())
@@ -442,7 +456,9 @@ private:
         // A copy: the handler may destroy its own window.
         const WindowProc proc = endpoint->second.proc;
         ++m_sendDepth;
+        const std::uint32_t outerSender = std::exchange(m_currentSender, senderPid);
         const LRESULT result = proc(frame.message, frame.wParam, frame.lParam);
+        m_currentSender = outerSender;
         --m_sendDepth;
         return result;
     }
@@ -453,7 +469,7 @@ private:
         while (m_waitDepth == 0 && !m_posted.empty()) {
             const PostedMessage posted = m_posted.front();
             m_posted.pop_front();
-            handle(posted.hwnd, posted.frame);
+            handle(posted.hwnd, posted.senderPid, posted.frame);
         }
     }
 
@@ -473,6 +489,7 @@ private:
     std::deque<PostedMessage> m_posted;
     int m_waitDepth = 0;
     int m_sendDepth = 0;
+    std::uint32_t m_currentSender = 0;
 };
 
 MessageHub& hub()
@@ -543,6 +560,11 @@ int messageNotifierFd()
 void dispatchMessages()
 {
     hub().dispatch();
+}
+
+std::uint32_t MessageSenderProcessId()
+{
+    return hub().currentSender();
 }
 
 } // namespace velmar::platform
