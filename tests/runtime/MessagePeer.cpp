@@ -1,6 +1,7 @@
 // A second process for the messaging and shared-memory tests. It prints "ready <hwnd>"
 // (hexadecimal, 0 when it has no window) once it is set up, then does what its mode says.
 
+#include "runtime/HostMessages.h"
 #include "runtime/TMemMap.h"
 #include "runtime/platform/NamedMapping.h"
 #include "runtime/platform/SessionDirectory.h"
@@ -120,6 +121,24 @@ int pingPong(int count)
     return 0;
 }
 
+// A plug-in that signs in to the host window given, reports the answer, and signs off
+// when told to quit.
+int plugIn(HWND host)
+{
+    auto window = WindowEndpoint::create([](UINT message, WPARAM, LPARAM) -> LRESULT {
+        if (message == kQuit)
+            g_quit = true;
+        return message == velmar::HostMsgSetMark ? 1 : 0;
+    });
+    announce(window->hwnd());
+    std::printf("signed %lld\n",
+                static_cast<long long>(SendMessageA(host, velmar::HostCmdSignIn, 0, 0)));
+    std::fflush(stdout);
+    runLoop();
+    SendMessageA(host, velmar::HostCmdSignOff, 0, 0);
+    return 0;
+}
+
 // Acts as a process of another user: effective uid "nobody", file access still as root,
 // so it can reach the private session directory.
 bool becomeOtherUser()
@@ -222,6 +241,8 @@ int main(int argc, char** argv)
         return exitOnSend();
     if (mode == "ping-pong")
         return pingPong(static_cast<int>(number(2)));
+    if (mode == "plug-in")
+        return plugIn(static_cast<HWND>(std::strtoul(argv[2], nullptr, 16)));
     if (mode == "foreign-server")
         return foreignServer();
     if (mode == "foreign-client")

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "host/KorvoHost.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace velmar::host {
+
+struct KorvoCommandLine {
+    KorvoOptions options;
+    bool quiet = false;
+    // Set when the program should print this and end: help, version or an error.
+    QString message;
+    int exitCode = 0;
+    bool exitNow = false;
+};
+
+// Reads korvo's command line (arguments include the program name).
+[[nodiscard]] KorvoCommandLine ParseKorvoCommandLine(const QStringList& arguments);
+
+} // namespace velmar::host

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "host/FloodSource.h"
+#include "host/HostRingWriter.h"
+#include "host/Sequencer.h"
+#include "runtime/TMemMap.h"
+#include "runtime/platform/Windows.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace velmar::host {
+
+struct KorvoOptions {
+    bool loop = false;
+    platform::LRESULT windowMode = 1;
+    platform::LRESULT drumDelayMs = 0;
+    std::uint16_t drumPort = 1;
+    bool autoplay = false;
+    std::optional<FloodOptions> flood;
+};
+
+// What the host has done, for its status line and for tests.
+struct KorvoCounters {
+    std::uint64_t written = 0;  // events written into the ring
+    std::uint64_t heldBack = 0; // events that waited for room in the ring
+    std::uint32_t longestHoldMs = 0;
+    std::uint64_t playedByPlugIn = 0; // notes a plug-in asked the host to play
+    std::uint64_t refused = 0;        // messages from a plug-in that were no valid MIDI
+};
+
+// The host's side of everything a plug-in relies on: the host link block, the main window
+// that answers the plug-ins' messages, the sign-in of one plug-in at a time, a sequencer
+// whose events go into the ring, and the marks sent at each bar. It runs on one thread;
+// the caller drives it with Tick() and delivers window messages (MessagePump).
+class KorvoHost : private SequencerOutput {
+public:
+    using ClockFunction = std::function<std::uint32_t()>;
+    using StatusFunction = std::function<void(const std::string&)>;
+
+    // Throws EMemMapException or platform::PlatformError when the block or the window
+    // cannot be made.
+    KorvoHost(KorvoOptions options, Song song, ClockFunction clock, StatusFunction status);
+    ~KorvoHost() override;
+    KorvoHost(const KorvoHost&) = delete;
+    KorvoHost& operator=(const KorvoHost&) = delete;
+
+    // Plays what is due and writes what waits into the ring.
+    void Tick();
+
+    [[nodiscard]] platform::HWND window() const { return m_window->hwnd(); }
+    [[nodiscard]] bool signedIn() const { return m_plugInPid != 0; }
+    [[nodiscard]] platform::HWND plugInWindow() const { return m_plugInWindow; }
+    [[nodiscard]] const Sequencer& sequencer() const { return m_sequencer; }
+    [[nodiscard]] const KorvoCounters& counters() const { return m_counters; }
+    [[nodiscard]] std::string StatusLine() const;
+
+private:
+    struct Pending {
+        std::uint32_t dueMs;
+        SongEvent event;
+    };
+
+    platform::LRESULT HandleMessage(platform::UINT message, platform::WPARAM wParam,
+                                    platform::LPARAM lParam);
+    platform::LRESULT SignIn();
+    void SignOff();
+    void ChangeTransport(const std::function<void(std::uint32_t)>& change);
+    void PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed);
+
+    void PlayEvent(const SongEvent& event) override;
+    void BarStarted(int bar) override;
+    void StoppedAtEnd() override;
+
+    void Flush(std::uint32_t nowMs);
+    bool TryWrite(const SongEvent& event);
+    void NoteWritten(std::uint32_t dueMs, std::uint32_t nowMs);
+    void Report();
+
+    KorvoOptions m_options;
+    ClockFunction m_clock;
+    StatusFunction m_status;
+    std::unique_ptr<TMemMap> m_map;
+    HostRingWriter m_ring;
+    Sequencer m_sequencer;
+    std::optional<FloodSource> m_flood;
+    std::deque<Pending> m_pending;
+    KorvoCounters m_counters;
+    std::uint32_t m_plugInPid = 0;
+    platform::HWND m_plugInWindow = 0;
+    bool m_reportDue = false;
+    std::unique_ptr<platform::WindowEndpoint> m_window;
+};
+
+} // namespace velmar::host
