@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace velmar::host {
 namespace {
 
-KorvoCommandLine parse(std::initializer_list<const char*> arguments)
+KorvoCommandLine parse(const std::vector<const char*>& arguments)
 {
     QStringList list{QStringLiteral("korvo")};
     for (const char* argument : arguments)
@@ -46,21 +48,20 @@ TEST(KorvoCommandLine, ReadsEveryOption)
 
 TEST(KorvoCommandLine, RefusesWhatItCannotUseWithAClearMessage)
 {
-    for (const auto& arguments :
-         std::vector<std::initializer_list<const char*>>{{"--port", "0"},
-                                                         {"--port", "17"},
-                                                         {"--port", "x"},
-                                                         {"--drum-delay", "-5"},
-                                                         {"--window-mode", "1.5"},
-                                                         {"--flood", "0"},
-                                                         {"--flood", "10:0"},
-                                                         {"--flood", "10:2:3"},
-                                                         {"--flood", ":5"},
-                                                         {"--no-such-option"},
-                                                         {"song.mid"}}) {
+    for (const auto& arguments : std::vector<std::vector<const char*>>{{"--port", "0"},
+                                                                       {"--port", "17"},
+                                                                       {"--port", "x"},
+                                                                       {"--drum-delay", "-5"},
+                                                                       {"--window-mode", "1.5"},
+                                                                       {"--flood", "0"},
+                                                                       {"--flood", "10:0"},
+                                                                       {"--flood", "10:2:3"},
+                                                                       {"--flood", ":5"},
+                                                                       {"--no-such-option"},
+                                                                       {"song.mid"}}) {
         const KorvoCommandLine line = parse(arguments);
-        EXPECT_TRUE(line.exitNow) << *arguments.begin();
-        EXPECT_EQ(line.exitCode, 2) << *arguments.begin();
+        EXPECT_TRUE(line.exitNow) << arguments.front();
+        EXPECT_EQ(line.exitCode, 2) << arguments.front();
         EXPECT_TRUE(line.message.startsWith(QStringLiteral("korvo: ")))
             << line.message.toStdString();
     }
