@@ -162,10 +162,11 @@ void setUp(SongBuilder& song)
     song.message(0, kMelodyPort, 0xF6);       // tune request
     const std::array<std::uint8_t, 4> programs{0, 33, 48, 80};
     const std::array<std::uint8_t, 4> pans{64, 40, 88, 64};
-    for (std::uint8_t ch = 0; ch < programs.size(); ++ch) {
-        song.channel(10, 0xC0, ch, programs[ch]);
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        const auto ch = static_cast<std::uint8_t>(i);
+        song.channel(10, 0xC0, ch, programs[i]);
         song.control(10, ch, 7, 100);
-        song.control(10, ch, 10, pans[ch]);
+        song.control(10, ch, 10, pans[i]);
     }
     song.control(10, kDrums, 7, 110);
     // Pitch bend range of the lead: 12 semitones, then the parameter is closed again.
@@ -190,9 +191,9 @@ void timeCode(SongBuilder& song, int bar)
                                              0,
                                              0,
                                              0x3 << 1 /* 30 frames per second */};
-    for (std::uint8_t piece = 0; piece < pieces.size(); ++piece)
-        song.message(barStart(bar) + piece * 8U, kMelodyPort, 0xF1,
-                     static_cast<std::uint8_t>(piece << 4 | pieces[piece]));
+    for (std::size_t piece = 0; piece < pieces.size(); ++piece)
+        song.message(barStart(bar) + static_cast<std::uint32_t>(piece) * 8U, kMelodyPort, 0xF1,
+                     static_cast<std::uint8_t>(piece << 4U | pieces[piece]));
 }
 
 void harmony(SongBuilder& song, int bar)

@@ -63,8 +63,9 @@ bool isChannelMessage(platform::LPARAM packed)
 
 } // namespace
 
-KorvoHost::KorvoHost(KorvoOptions options, Song song, ClockFunction clock, StatusFunction status)
-    : m_options(std::move(options))
+KorvoHost::KorvoHost(const KorvoOptions& options, Song song, ClockFunction clock,
+                     StatusFunction status)
+    : m_options(options)
     , m_clock(std::move(clock))
     , m_status(std::move(status))
     , m_map(TMemMap::Create(kBlockName, kBlockLength))

@@ -44,7 +44,7 @@ public:
 
     // Throws EMemMapException or platform::PlatformError when the block or the window
     // cannot be made.
-    KorvoHost(KorvoOptions options, Song song, ClockFunction clock, StatusFunction status);
+    KorvoHost(const KorvoOptions& options, Song song, ClockFunction clock, StatusFunction status);
     ~KorvoHost() override;
     KorvoHost(const KorvoHost&) = delete;
     KorvoHost& operator=(const KorvoHost&) = delete;
@@ -61,7 +61,7 @@ public:
 
 private:
     struct Pending {
-        std::uint32_t dueMs;
+        std::uint32_t dueMs = 0;
         SongEvent event;
     };
 

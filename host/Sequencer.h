@@ -23,7 +23,7 @@ public:
 
 // A message recorded from a plug-in, at its time from the song's start.
 struct RecordedEvent {
-    std::uint32_t timeMs;
+    std::uint32_t timeMs = 0;
     PackedMidiMessage message;
 };
 

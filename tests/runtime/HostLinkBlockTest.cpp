@@ -1,4 +1,5 @@
 #include "runtime/HostLinkBlock.h"
+#include "runtime/HostMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,18 @@ TEST(HostLinkBlock, HostMarkLandsInBytesEightToEleven)
     EXPECT_EQ(host.bytes[6], std::byte{0xAA});
     EXPECT_EQ(host.bytes[7], std::byte{0xBB});
     EXPECT_EQ(host.bytes[12], std::byte{0xCC});
+}
+
+TEST(HostLinkBlock, PlugInWindowsAnswerTheMarkAndNothingElse)
+{
+    FakeHost host;
+    auto block = host.block();
+    EXPECT_EQ(HandlePlugInMessage(block, HostMsgSetMark, 0x1'0000'0007), 1);
+    EXPECT_EQ(host.bytes[8], std::byte{7});
+    EXPECT_EQ(host.bytes[11], std::byte{0}) << "only the low 32 bits are kept";
+    EXPECT_FALSE(HandlePlugInMessage(block, HostCmdPlay, 5));
+    EXPECT_FALSE(HandlePlugInMessage(block, HostMsgSetMark + 1, 5));
+    EXPECT_EQ(host.bytes[8], std::byte{7});
 }
 
 TEST(HostLinkBlock, SysExRangesWrapAfterLastPosition)

@@ -24,7 +24,7 @@ std::filesystem::path chosenDirectory()
 
 std::filesystem::path sessionDirectory()
 {
-    const std::filesystem::path dir = chosenDirectory();
+    std::filesystem::path dir = chosenDirectory();
     if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
         throw PlatformError(
             describeErrno("Cannot create session directory " + dir.string(), errno));

@@ -18,12 +18,12 @@
 #include <poll.h>
 #include <set>
 #include <string>
-#include <utility>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <utility>
 
 namespace velmar::platform {
 
@@ -119,8 +119,7 @@ UniqueFd connectToWindow(HWND hwnd, bool nonBlocking)
 
 int remainingMs(Clock::time_point deadline)
 {
-    const auto left =
-        std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
@@ -409,8 +408,8 @@ private:
                 continue;
             watch(fd.get());
             const int raw = fd.get();
-            m_incoming.emplace(raw,
-                               Incoming{std::move(fd), hwnd, static_cast<std::uint32_t>(peer->pid)});
+            m_incoming.emplace(
+                raw, Incoming{std::move(fd), hwnd, static_cast<std::uint32_t>(peer->pid)});
         }
     }
 
