@@ -46,6 +46,15 @@ bool stillLinked(int fd, const std::filesystem::path& path)
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
+// Takes a shared hold beside the other holders; false when the last of them removed the
+// file meanwhile, so it must be opened anew.
+bool joinHolders(int fd, const std::filesystem::path& path)
+{
+    if (lockFile(fd, LOCK_SH) != 0)
+        throw PlatformError(describeErrno("Cannot lock mapping " + path.string(), errno));
+    return stillLinked(fd, path);
+}
+
 void checkJoinable(int fd, const std::filesystem::path& path, std::size_t minimumSize)
 {
     struct stat info {};
@@ -120,9 +129,7 @@ std::unique_ptr<NamedMapping> NamedMapping::createOrJoin(std::string_view name, 
         } else {
             if (errno != EWOULDBLOCK)
                 throw PlatformError(describeErrno("Cannot lock mapping " + path.string(), errno));
-            if (lockFile(fd.get(), LOCK_SH) != 0)
-                throw PlatformError(describeErrno("Cannot lock mapping " + path.string(), errno));
-            if (!stillLinked(fd.get(), path))
+            if (!joinHolders(fd.get(), path))
                 continue;
         }
         checkJoinable(fd.get(), path, size);
@@ -146,9 +153,7 @@ std::unique_ptr<NamedMapping> NamedMapping::openExisting(std::string_view name,
             // A file that nobody holds is no mapping; the last holder failed to remove it.
             return nullptr;
         }
-        if (lockFile(fd.get(), LOCK_SH) != 0)
-            throw PlatformError(describeErrno("Cannot lock mapping " + path.string(), errno));
-        if (!stillLinked(fd.get(), path))
+        if (!joinHolders(fd.get(), path))
             continue;
         checkJoinable(fd.get(), path, minimumSize);
 
