@@ -1,0 +1,197 @@
+#include "runtime/language/Language.h"
+#include "runtime/ui/TChooseEXEName.h"
+#include "runtime/ui/WidgetLinkPrompts.h"
+#include "tests/link/PrintQString.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace velmar {
+namespace {
+
+// Calls `act` on the modal window of type T once one is up, and again every 10 ms until it
+// says it is done. After five seconds the modal window is rejected: a test fails, never hangs.
+template <typename T>
+void whenModal(std::function<bool(T*)> act, int attempts = 500)
+{
+    QTimer::singleShot(10, [act = std::move(act), attempts] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (window != nullptr && act(window))
+            return;
+        if (attempts > 0) {
+            whenModal<T>(act, attempts - 1);
+            return;
+        }
+        ADD_FAILURE() << "the modal window was not answered";
+        if (auto* stuck = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            stuck->reject();
+    });
+}
+
+// Grabs for looking at by eye, beside the test program's output.
+void saveGrab(QWidget& window, const QString& name)
+{
+    window.grab().save(QDir::current().filePath(name + QStringLiteral(".png")));
+}
+
+TEST(TChooseEXEName, HasTheDesignedLayoutWithNoTextCutOff)
+{
+    const struct {
+        ChooseExeFrame frame;
+        Qt::WindowType type;
+        QString name;
+    } frames[] = {{ChooseExeFrame::ToolWindow, Qt::Tool, QStringLiteral("ToolWindow")},
+                  {ChooseExeFrame::DialogFrame, Qt::Dialog, QStringLiteral("DialogFrame")}};
+    for (const auto& f : frames) {
+        TChooseEXEName dialog(f.frame);
+        dialog.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.windowType(), f.type);
+        EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_EQ(dialog.size(), QSize(317, 199));
+        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("VelmarLink Component Can't Link!"));
+        EXPECT_TRUE(
+            dialog.Memo1->toPlainText().endsWith(QStringLiteral("\n(e.g. C:\\Korvo\\KORVO.EXE)")));
+        EXPECT_EQ(dialog.font().pixelSize(), 11);
+        EXPECT_TRUE(dialog.font().bold());
+        EXPECT_EQ(dialog.Edit1->font().pixelSize(), 13);
+        EXPECT_EQ(dialog.Memo1->geometry(), QRect(16, 16, 281, 81));
+        EXPECT_EQ(dialog.Edit1->geometry(), QRect(16, 116, 201, 24));
+        EXPECT_EQ(dialog.Button1->geometry(), QRect(224, 112, 73, 30));
+        EXPECT_EQ(dialog.OKBtn->geometry(), QRect(80, 164, 77, 27));
+        EXPECT_EQ(dialog.CancelBtn->geometry(), QRect(164, 164, 77, 27));
+        EXPECT_EQ(dialog.focusWidget(), dialog.OKBtn);
+        EXPECT_TRUE(dialog.OKBtn->isDefault());
+        EXPECT_EQ(dialog.Edit1->nextInFocusChain(), dialog.Button1);
+        EXPECT_EQ(dialog.Button1->nextInFocusChain(), dialog.OKBtn);
+        EXPECT_EQ(dialog.OKBtn->nextInFocusChain(), dialog.CancelBtn);
+
+        EXPECT_FALSE(dialog.Memo1->verticalScrollBar()->isVisible()) << "the memo's text fits";
+        for (QPushButton* button : {dialog.Button1, dialog.OKBtn, dialog.CancelBtn}) {
+            const QString caption = button->text().remove(u'&');
+            EXPECT_LT(button->fontMetrics().horizontalAdvance(caption), button->width() - 8)
+                << caption.toStdString();
+        }
+        saveGrab(dialog, QStringLiteral("TChooseEXEName-") + f.name);
+    }
+}
+
+TEST(TChooseEXEName, BrowsePutsThePickedFilesPathIntoTheEditField)
+{
+    TChooseEXEName dialog(ChooseExeFrame::DialogFrame);
+    dialog.Edit1->setText(QStringLiteral("KORVO.EXE"));
+    const QString program = QCoreApplication::applicationFilePath();
+    QString title;
+    QStringList filters;
+    whenModal<QFileDialog>([&](QFileDialog* picker) {
+        title = picker->windowTitle();
+        filters = picker->nameFilters();
+        // Typed as the user would: selectFile() leaves a focused name field alone.
+        auto* fileName = picker->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (fileName == nullptr)
+            return false;
+        fileName->setText(program);
+        static_cast<QDialog*>(picker)->accept(); // QFileDialog hides it
+        return true;
+    });
+    dialog.Button1->click();
+    EXPECT_EQ(title, LoadNumStr(4665));
+    EXPECT_EQ(filters, QStringList{LoadNumStr(4664) + QStringLiteral(" (*)")});
+    EXPECT_EQ(dialog.Edit1->text(), QDir::toNativeSeparators(program));
+
+    whenModal<QFileDialog>([](QFileDialog* picker) {
+        picker->reject();
+        return true;
+    });
+    dialog.Button1->click();
+    EXPECT_EQ(dialog.Edit1->text(), QDir::toNativeSeparators(program));
+}
+
+TEST(WidgetLinkPrompts, ChooseExeNameShowsTheTextsForTheReasonAndAnswersOnlyOk)
+{
+    enum class Close { Ok, Cancel, Frame };
+    const QString defaultTitle = QStringLiteral("VelmarLink Component Can't Link!");
+    const struct {
+        ChooseExeReason reason;
+        Close close;
+        QString title;
+        std::optional<QString> answer;
+    } cases[] = {
+        {ChooseExeReason::LinkError, Close::Ok, LoadNumStr(4669), QStringLiteral("/opt/korvo")},
+        {ChooseExeReason::NotFound, Close::Ok, defaultTitle, QStringLiteral("/opt/korvo")},
+        {ChooseExeReason::NotFound, Close::Cancel, defaultTitle, std::nullopt},
+        {ChooseExeReason::LinkError, Close::Frame, LoadNumStr(4669), std::nullopt},
+    };
+    WidgetLinkPrompts prompts(ChooseExeFrame::ToolWindow);
+    for (const auto& c : cases) {
+        QString title;
+        QString shownName;
+        QString memo;
+        whenModal<TChooseEXEName>([&](TChooseEXEName* dialog) {
+            title = dialog->windowTitle();
+            shownName = dialog->Edit1->text();
+            memo = dialog->Memo1->toPlainText();
+            if (c.reason == ChooseExeReason::LinkError && c.close == Close::Ok)
+                saveGrab(*dialog, QStringLiteral("TChooseEXEName-LinkError"));
+            dialog->Edit1->setText(QStringLiteral("/opt/korvo"));
+            if (c.close == Close::Ok)
+                dialog->OKBtn->click();
+            else if (c.close == Close::Cancel)
+                dialog->CancelBtn->click();
+            else
+                dialog->close();
+            return true;
+        });
+        EXPECT_EQ(prompts.ChooseEXEName(QStringLiteral("KORVO.EXE"), c.reason), c.answer);
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(shownName, QStringLiteral("KORVO.EXE"));
+        EXPECT_EQ(memo == LoadNumStr(4670), c.reason == ChooseExeReason::LinkError);
+    }
+}
+
+TEST(WidgetLinkPrompts, LinkErrorIsAnOkBoxShowingTheTextAsItStands)
+{
+    const QString text = QStringLiteral("<b>/opt/Korvo</b>") + LoadNumStr(4674) +
+                         QStringLiteral("\r\r") + LoadNumStr(4675);
+    QMessageBox* shown = nullptr;
+    QString caption;
+    QString shownText;
+    whenModal<QMessageBox>([&](QMessageBox* box) {
+        shown = box;
+        caption = box->windowTitle();
+        shownText = box->text();
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        saveGrab(*box, QStringLiteral("LinkError"));
+        box->button(QMessageBox::Ok)->click();
+        return true;
+    });
+    WidgetLinkPrompts(ChooseExeFrame::DialogFrame).ShowLinkError(text);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(caption, LoadNumStr(28));
+    EXPECT_EQ(shownText, text);
+}
+
+} // namespace
+} // namespace velmar
+
+int main(int argc, char** argv)
+{
+    // Without a screen also where the test is listed, outside CTest's environment.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
