@@ -1,0 +1,258 @@
+#include "monitor/core/EventIntake.h"
+
+#include "monitor/core/DisplayFilter.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace velmar::monitor {
+
+namespace {
+
+// Readings of the millisecond clock wrap, so "later" is a positive signed difference.
+bool isAfter(std::uint32_t now, std::uint32_t moment)
+{
+    return static_cast<std::int32_t>(now - moment) > 0;
+}
+
+// The clock's sums wrap like the clock instead of overflowing.
+std::int32_t addMs(std::int32_t ms, std::int32_t more)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(ms) +
+                                     static_cast<std::uint32_t>(more));
+}
+
+void setNumber(GridCell& cell, std::int64_t value)
+{
+    std::array<char, 24> digits{};
+    const auto result = std::to_chars(digits.begin(), digits.end(), value);
+    cell.clear();
+    cell += std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data()));
+}
+
+} // namespace
+
+EventIntake::EventIntake(HostLinkBlock block, OstraSettings& settings, EventGridModel& grid,
+                         MonitorClock& clock)
+    : m_settings(settings)
+    , m_grid(grid)
+    , m_clock(clock)
+    , m_block(block)
+    , m_formatter(settings, block, m_lights)
+{
+    m_settings.DisplayEventCount =
+        static_cast<std::int16_t>(m_grid.Resize(settings.DisplayEventCount));
+    m_clockStartMs = m_clock.timeGetTime();
+    m_inactivityDeadline = m_settings.InactivityStopMs;
+    // Both are due on the first pass.
+    m_nextClampTime = m_clockStartMs - 1U;
+    m_nextLabelTime = m_clockStartMs - 1U;
+}
+
+IdleResult EventIntake::AppIdle(GridScroll scroll)
+{
+    IdleResult result;
+    const std::uint32_t now = m_clock.timeGetTime();
+    if (isAfter(now, m_nextClampTime)) {
+        m_nextClampTime = now + kKeepOnScreenEveryMs;
+        result.KeepOnScreen = true;
+    }
+    if (m_clockRunning) {
+        m_elapsedMs = static_cast<std::int32_t>(now - m_clockStartMs);
+        if (m_elapsedMs >= m_inactivityDeadline)
+            m_clockRunning = false;
+    }
+    if (isAfter(now, m_nextLabelTime)) {
+        m_nextLabelTime = now + kLabelsEveryMs;
+        if (m_elapsedMs != m_lastShownElapsed) {
+            result.CurTimeLabel = QString::number(m_elapsedMs);
+            m_lastShownElapsed = m_elapsedMs;
+        }
+        if (m_eventCount != m_lastShownCount) {
+            result.CurrentEventLabel = QString::number(m_eventCount);
+            m_lastShownCount = m_eventCount;
+        }
+    }
+    if (m_block.RingEmpty()) {
+        m_clock.Sleep(kEmptyRingSleepMs);
+        return result;
+    }
+
+    if (!m_clockRunning) {
+        m_clockStartMs = now;
+        m_elapsedMs = 0;
+        m_clockRunning = true;
+    }
+    m_scroll = scroll;
+    m_firstWritten = 0;
+    // At most one ring's worth, so a host that never stops writing cannot hold the window.
+    for (std::size_t step = 0; step < HostLinkBlock::kLastSlot; ++step) {
+        const std::optional<RingEvent> event = m_block.TakeEvent();
+        if (!event) {
+            if (m_block.RingEmpty())
+                break;
+            continue; // a read index out of range was moved on
+        }
+        if (!takeIn(*event))
+            break;
+    }
+
+    if (m_eventCount != m_lastShownCount) {
+        result.CurrentEventLabel = QString::number(m_eventCount);
+        m_lastShownCount = m_eventCount;
+    }
+    if (m_scroll.TopRow != scroll.TopRow)
+        result.TopRow = m_scroll.TopRow;
+    if (m_firstWritten != 0)
+        m_grid.RowsWritten(m_firstWritten, m_lastWritten);
+    return result;
+}
+
+bool EventIntake::takeIn(const RingEvent& event)
+{
+    restartDeadline();
+    m_clockRunning = true;
+
+    const std::int32_t rows = rowCount();
+    bool shown = true;
+    if (m_eventCount >= rows) {
+        switch (m_settings.DisplayFullMode) {
+        case kDisplayFullStop:
+            m_clockRunning = false;
+            shown = false;
+            break;
+        case kDisplayFullWrap:
+            if (m_eventCount % rows == 0)
+                m_scroll.TopRow = 1;
+            break;
+        case kDisplayFullWrapClearCount:
+            if (m_eventCount % rows == 0) {
+                m_scroll.TopRow = 1;
+                m_eventCount = 0;
+            }
+            break;
+        default:
+            shown = false;
+            break;
+        }
+    }
+    if (shown && PassesDisplayFilter(m_settings, event) && !show(event)) {
+        // A dump met the full display: the rest waits for the next pass, where a full
+        // display stops the clock as it does for every event it turns away.
+        m_clockRunning = false;
+        return false;
+    }
+    m_elapsedMs = static_cast<std::int32_t>(m_clock.timeGetTime() - m_clockStartMs);
+    restartDeadline();
+    return true;
+}
+
+bool EventIntake::show(const RingEvent& event)
+{
+    if (m_countNextEvent)
+        ++m_eventCount;
+    else
+        m_countNextEvent = true;
+    m_currentRow = rowOf(m_eventCount);
+    scrollToShow(m_currentRow);
+
+    m_source = event.Source;
+    GridRow& row = startRow(m_currentRow);
+    if (event.Source == 0)
+        row[kSourceColumn] += m_formatter.texts().Ext;
+    else
+        setNumber(row[kSourceColumn], event.Source);
+
+    const EventFormatter::Outcome outcome = m_formatter.Format(event, row, *this);
+    if (outcome == EventFormatter::Outcome::DisplayFull)
+        return false;
+    if (outcome == EventFormatter::Outcome::RowKeptForNextEvent)
+        m_countNextEvent = false;
+    writeNumber(m_currentRow);
+    // The empty row after the newest event shows where the ring wraps.
+    if (m_settings.DisplayFullMode != kDisplayFullStop && m_currentRow < rowCount()) {
+        m_grid.rows().ClearRow(m_currentRow + 1);
+        m_lastWritten = std::max(m_lastWritten, m_currentRow + 1);
+    }
+    return true;
+}
+
+GridRow* EventIntake::OpenContinuationRow()
+{
+    writeNumber(m_currentRow);
+    if (m_eventCount >= rowCount() && m_settings.DisplayFullMode == kDisplayFullStop)
+        return nullptr; // the count stays at the last row shown
+    ++m_eventCount;
+    m_currentRow = rowOf(m_eventCount);
+    scrollToShow(m_currentRow);
+    GridRow& row = startRow(m_currentRow);
+    row[kSourceColumn] += m_source == 0 ? m_formatter.texts().Ext : m_formatter.texts().Int;
+    return &row;
+}
+
+// An event's row starts empty, so no cell of an older event stays beside it, and holds the
+// clock's time.
+GridRow& EventIntake::startRow(std::int32_t row)
+{
+    m_grid.rows().ClearRow(row);
+    GridRow& cells = m_grid.rows().Row(row);
+    setNumber(cells[kTimeColumn], m_elapsedMs);
+    if (m_firstWritten == 0) {
+        m_firstWritten = row;
+        m_lastWritten = row;
+    }
+    m_firstWritten = std::min(m_firstWritten, row);
+    m_lastWritten = std::max(m_lastWritten, row);
+    return cells;
+}
+
+void EventIntake::writeNumber(std::int32_t row)
+{
+    setNumber(m_grid.rows().Row(row)[kNumberColumn], m_eventCount);
+}
+
+void EventIntake::scrollToShow(std::int32_t row)
+{
+    if (std::int64_t{m_scroll.VisibleRowCount} + m_scroll.TopRow < row) {
+        // As far as the grid scrolls: its last row at the bottom.
+        const std::int32_t lastTop = std::max(1, rowCount() - m_scroll.VisibleRowCount + 1);
+        m_scroll.TopRow = std::min(row, lastTop);
+    }
+}
+
+void EventIntake::restartDeadline()
+{
+    m_inactivityDeadline = addMs(m_elapsedMs, m_settings.InactivityStopMs);
+}
+
+std::int32_t EventIntake::rowOf(std::int64_t eventCount) const
+{
+    const auto row = static_cast<std::int32_t>(eventCount % rowCount());
+    return row == 0 ? rowCount() : row;
+}
+
+void EventIntake::ClearMIDIGrid()
+{
+    m_grid.Clear();
+    m_eventCount = 0;
+}
+
+void EventIntake::ClearTime()
+{
+    m_clockStartMs = m_clock.timeGetTime();
+    m_elapsedMs = 0;
+    m_clockRunning = false;
+}
+
+bool EventIntake::ApplyDisplayEventCount()
+{
+    if (m_settings.DisplayEventCount == rowCount())
+        return false;
+    m_settings.DisplayEventCount =
+        static_cast<std::int16_t>(m_grid.Resize(m_settings.DisplayEventCount));
+    m_eventCount = 0;
+    return true;
+}
+
+} // namespace velmar::monitor

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "monitor/core/ActivityLights.h"
+#include "monitor/core/EventFormatter.h"
+#include "monitor/core/EventGridModel.h"
+#include "monitor/core/MonitorClock.h"
+#include "monitor/core/OstraSettings.h"
+#include "runtime/HostLinkBlock.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace velmar::monitor {
+
+// The grid's scroll position as the view has it before a pass: the first visible event
+// row (1 to the row count) and how many event rows fit.
+struct GridScroll {
+    std::int32_t TopRow = 1;
+    std::int32_t VisibleRowCount = 0;
+};
+
+// What a pass asks of the window.
+struct IdleResult {
+    // Time to keep the main window on the screen (at most once a second).
+    bool KeepOnScreen = false;
+    // New texts of the clock and event labels, at most every 50 ms and only when changed.
+    std::optional<QString> CurTimeLabel;
+    std::optional<QString> CurrentEventLabel;
+    // The grid's new first visible row, when the pass scrolled it.
+    std::optional<std::int32_t> TopRow;
+};
+
+// The monitor's engine, run from the application's idle handler: a millisecond clock that
+// starts with the first event and stops after a quiet period, and the draining of the
+// host's event ring into the grid through the display-full policy and the display filter.
+// Rows written in one pass reach the model as one change, so a burst repaints once.
+class EventIntake final : private ContinuationRows {
+public:
+    static constexpr std::uint32_t kEmptyRingSleepMs = 2;
+    static constexpr std::uint32_t kKeepOnScreenEveryMs = 1000;
+    static constexpr std::uint32_t kLabelsEveryMs = 50;
+
+    // Sizes and empties the grid for the settings' DisplayEventCount; the clock is stopped.
+    // Made once the language is chosen: the texts of the rows are fetched here, once.
+    EventIntake(HostLinkBlock block, OstraSettings& settings, EventGridModel& grid,
+                MonitorClock& clock);
+
+    // One pass. It never reports being done: the caller runs it again at once. When the
+    // ring is empty it sleeps 2 ms; otherwise it takes every waiting event.
+    [[nodiscard]] IdleResult AppIdle(GridScroll scroll);
+
+    // Empties the grid and restarts the event numbers; the view scrolls to the top.
+    void ClearMIDIGrid();
+    // Sets the clock back to 0 and stops it.
+    void ClearTime();
+    // After the settings dialog: a DisplayEventCount that differs from the grid's row count
+    // resizes the grid (as far as it goes) and clears it. True when it did.
+    bool ApplyDisplayEventCount();
+
+    // The number of the newest shown event (0 after clearing).
+    [[nodiscard]] std::int64_t EventCount() const { return m_eventCount; }
+    // The grid row of the newest shown event, 1 to the row count (0 before the first one).
+    [[nodiscard]] std::int32_t CurrentRow() const { return m_currentRow; }
+    [[nodiscard]] bool ClockRunning() const { return m_clockRunning; }
+    [[nodiscard]] std::int32_t ElapsedMs() const { return m_elapsedMs; }
+    [[nodiscard]] std::uint16_t SysExReadPos() const { return m_formatter.SysExReadPos(); }
+
+    [[nodiscard]] ActivityLights& lights() { return m_lights; }
+    [[nodiscard]] const ActivityLights& lights() const { return m_lights; }
+
+private:
+    [[nodiscard]] bool takeIn(const RingEvent& event);
+    [[nodiscard]] bool show(const RingEvent& event);
+    [[nodiscard]] GridRow* OpenContinuationRow() override;
+    GridRow& startRow(std::int32_t row);
+    void writeNumber(std::int32_t row);
+    void scrollToShow(std::int32_t row);
+    void restartDeadline();
+    [[nodiscard]] std::int32_t rowOf(std::int64_t eventCount) const;
+    [[nodiscard]] std::int32_t rowCount() const { return m_grid.rows().RowCount(); }
+
+    OstraSettings& m_settings;
+    EventGridModel& m_grid;
+    MonitorClock& m_clock;
+    HostLinkBlock m_block;
+    ActivityLights m_lights;
+    EventFormatter m_formatter;
+
+    std::int64_t m_eventCount = 0;
+    std::int32_t m_currentRow = 0;
+    bool m_countNextEvent = true;
+    bool m_clockRunning = false;
+    std::uint32_t m_clockStartMs = 0;
+    std::int32_t m_elapsedMs = 0;
+    std::int32_t m_inactivityDeadline = 0;
+    std::uint32_t m_nextClampTime = 0;
+    std::uint32_t m_nextLabelTime = 0;
+    std::int32_t m_lastShownElapsed = -1;
+    std::int64_t m_lastShownCount = 0;
+
+    // During a pass: the event being shown, the scroll position and the rows written.
+    std::uint16_t m_source = 0;
+    GridScroll m_scroll;
+    std::int32_t m_firstWritten = 0;
+    std::int32_t m_lastWritten = 0;
+};
+
+} // namespace velmar::monitor

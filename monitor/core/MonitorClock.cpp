@@ -1,0 +1,17 @@
+#include "monitor/core/MonitorClock.h"
+
+#include "runtime/platform/Clock.h"
+
+namespace velmar::monitor {
+
+std::uint32_t SystemClock::timeGetTime()
+{
+    return platform::timeGetTime();
+}
+
+void SystemClock::Sleep(std::uint32_t milliseconds)
+{
+    platform::Sleep(milliseconds);
+}
+
+} // namespace velmar::monitor
