@@ -1,0 +1,118 @@
+#include "runtime/ui/FormRules.h"
+
+#include "runtime/language/Language.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace velmar {
+
+namespace {
+
+constexpr std::uint16_t kErrorCaption = 28;
+// The Japanese face, by the name Japanese systems give it.
+constexpr char16_t kJapaneseFace[] = u"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
+constexpr int kJapanesePointSize = 9;
+
+void setTopmost(QWidget& window, bool topmost)
+{
+    if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
+        return;
+    // Changing a window's flags hides it; show it again where it was, without activating.
+    const bool visible = window.isVisible();
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (visible) {
+        const bool quiet = window.testAttribute(Qt::WA_ShowWithoutActivating);
+        window.setAttribute(Qt::WA_ShowWithoutActivating, true);
+        window.show();
+        window.setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    }
+}
+
+int scaled(int value, int m, int d)
+{
+    return static_cast<int>((static_cast<long long>(value) * m + d / 2) / d);
+}
+
+} // namespace
+
+void MakeTopmost(QWidget& window)
+{
+    setTopmost(window, true);
+}
+
+void MakeNotTopmost(QWidget& window)
+{
+    setTopmost(window, false);
+}
+
+void ShowErrorBox(QWidget* owner, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, LoadNumStr(kErrorCaption), text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void ScaleBy(QWidget& form, int m, int d)
+{
+    if (m <= 0 || d <= 0)
+        return;
+    for (QWidget* child : form.findChildren<QWidget*>()) {
+        const QRect r = child->geometry();
+        child->setGeometry(scaled(r.x(), m, d), scaled(r.y(), m, d), scaled(r.width(), m, d),
+                           scaled(r.height(), m, d));
+    }
+    form.resize(scaled(form.width(), m, d), scaled(form.height(), m, d));
+}
+
+double ApplyJapaneseFontAdjustment(QWidget& form, bool formScalesItself)
+{
+    const LanguageState& language = languageState();
+    const int oldHeight = QFontInfo(form.font()).pixelSize();
+
+    QFont font(language.FontNameOverride.isEmpty() ? QString::fromUtf16(kJapaneseFace)
+                                                   : language.FontNameOverride);
+    // An override read from a file is only a wish: keep it to sizes a form can show.
+    font.setPointSize(language.FontSizeOverride != 0 ? std::clamp(language.FontSizeOverride, 4, 48)
+                                                     : kJapanesePointSize);
+    font.setBold(false);
+    font.setItalic(false);
+    form.setFont(font);
+
+    const int newHeight = QFontInfo(font).pixelSize();
+    if (formScalesItself || newHeight == oldHeight || oldHeight <= 0 || form.height() <= 0)
+        return 1.0;
+    const int screenHeight = form.screen() != nullptr ? form.screen()->geometry().height() : 0;
+    const double fontRatio = static_cast<double>(newHeight) / oldHeight;
+    const double screenRatio = static_cast<double>(screenHeight) / form.height();
+    if (screenHeight > 0 && fontRatio > screenRatio) {
+        ScaleBy(form, screenHeight, form.height());
+        return screenRatio;
+    }
+    ScaleBy(form, newHeight, oldHeight);
+    return fontRatio;
+}
+
+void OpenHelp(QWidget* owner, const QString& helpFile, int context)
+{
+    if (!QFileInfo::exists(helpFile)) {
+        QMessageBox box(QMessageBox::Warning, LoadNumStr(kErrorCaption),
+                        QStringLiteral("The help file %1 cannot be found.").arg(helpFile),
+                        QMessageBox::Ok, owner);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        return;
+    }
+    QUrl page = QUrl::fromLocalFile(helpFile);
+    page.setFragment(QStringLiteral("context-%1").arg(context));
+    QDesktopServices::openUrl(page);
+}
+
+} // namespace velmar
