@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QRect>
+#include <QStringView>
+
+#include <array>
+
+namespace velmar::drawing {
+
+// A rectangle as the kit table gives it: left, top, right, bottom, right and bottom exclusive.
+struct Edges {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+[[nodiscard]] constexpr QRect toRect(Edges e)
+{
+    return QRect(QPoint(e.left, e.top), QPoint(e.right - 1, e.bottom - 1));
+}
+
+// Main keyboard or numeric keypad: the hint pictures print the two kinds differently.
+enum class KeyPad { Main, Num };
+
+// One instrument of the kit pictures (row = note - 27), in the pictures' 600 x 400 pixels.
+// Instruments that share one drawing (hi-hat, bass drum, ...) name the row that owns it.
+struct KitInstrument {
+    int anchor;      // row whose lit area is drawn for this instrument
+    Edges lit;       // where the lit look lies
+    Edges hit;       // where a click plays it
+    Edges cover;     // everything drawn of it lies here
+    QStringView key; // the computer key that plays it, as the hint pictures print it
+    KeyPad pad;
+};
+
+inline constexpr int kInstrumentCount = 61;
+
+// The rows by instrument: row = note - 27.
+enum KitRow : int {
+    HighQ,
+    Slap,
+    ScratchPush,
+    ScratchPull,
+    Sticks,
+    SquareKick,
+    MetronomeClick,
+    MetronomeBell,
+    AcousticBassDrum,
+    BassDrum1,
+    SideStick,
+    AcousticSnare,
+    HandClap,
+    ElectricSnare,
+    LowFloorTom,
+    ClosedHiHat,
+    HighFloorTom,
+    PedalHiHat,
+    LowTom,
+    OpenHiHat,
+    LowMidTom,
+    HiMidTom,
+    CrashCymbal,
+    HighTom,
+    RideCymbal1,
+    ChineseCymbal,
+    RideBell,
+    Tambourine,
+    SplashCymbal,
+    Cowbell,
+    CrashCymbal2,
+    Vibraslap,
+    RideCymbal2,
+    HighBongo,
+    LowBongo,
+    MuteHighConga,
+    OpenHighConga,
+    LowConga,
+    HighTimbale,
+    LowTimbale,
+    HighAgogo,
+    LowAgogo,
+    Cabasa,
+    Maracas,
+    ShortWhistle,
+    LongWhistle,
+    ShortGuiro,
+    LongGuiro,
+    Claves,
+    HighWoodBlock,
+    LowWoodBlock,
+    MuteCuica,
+    OpenCuica,
+    MuteTriangle,
+    OpenTriangle,
+    Shaker,
+    JingleBell,
+    Belltree,
+    Castanets,
+    MuteSurdo,
+    OpenSurdo,
+};
+inline constexpr QSize kKitSize{600, 400};
+
+// The drum display keeps the same table; this copy is what the pictures are drawn to.
+[[nodiscard]] const std::array<KitInstrument, kInstrumentCount>& kitInstruments();
+
+} // namespace velmar::drawing

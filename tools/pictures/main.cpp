@@ -1,0 +1,58 @@
+// Draws every picture of both programs and writes them as bitmap resources for the build to
+// embed, and, for review, a contact sheet of them all.
+
+#include "runtime/pictures/PictureModules.h"
+#include "tools/pictures/ContactSheet.h"
+#include "tools/pictures/KitPictures.h"
+#include "tools/pictures/MonitorPictures.h"
+#include "tools/pictures/PictureSet.h"
+#include "tools/pictures/TransportPictures.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+using namespace velmar;
+using namespace velmar::drawing;
+
+int main(int argc, char* argv[])
+{
+    // The tool only draws into images; fonts need a GUI application but no screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws the pictures of Ostra and Kettra."));
+    parser.addHelpOption();
+    const QCommandLineOption resources(
+        QStringLiteral("resources"),
+        QStringLiteral("Write the bitmap resources and their .qrc files into <directory>."),
+        QStringLiteral("directory"));
+    const QCommandLineOption contactSheet(
+        QStringLiteral("contact-sheet"),
+        QStringLiteral("Write a PNG of every picture at 1:1 to <file>."), QStringLiteral("file"));
+    parser.addOptions({resources, contactSheet});
+    parser.process(app);
+
+    const QList<EncodedPicture> monitor = encodeFamily(monitorPictures());
+    const QList<EncodedPicture> drums =
+        encodeFamily(kitPictures()) + encodeFamily(transportPictures());
+
+    if (parser.isSet(resources)) {
+        const QString directory = parser.value(resources);
+        if (!writeModule(directory, QStringLiteral("monitor"), kMonitorPictures, monitor) ||
+            !writeModule(directory, QStringLiteral("drums"), kDrumPictures, drums)) {
+            std::fprintf(stderr, "draw_pictures: cannot write into %s\n", qPrintable(directory));
+            return 1;
+        }
+    }
+    if (parser.isSet(contactSheet)) {
+        const QString file = parser.value(contactSheet);
+        if (!drawContactSheet(monitor + drums).save(file)) {
+            std::fprintf(stderr, "draw_pictures: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}
