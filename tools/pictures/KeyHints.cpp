@@ -57,7 +57,7 @@ void paintCap(QPainter& p, const QRect& cap, const KitInstrument& instrument)
     p.setPen(QPen(ink, 1));
     p.setBrush(QColor(16, 16, 20));
     p.drawRoundedRect(QRectF(cap).adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
-    p.drawText(cap, Qt::AlignCenter, instrument.key.toString());
+    p.drawText(cap, Qt::AlignCenter, instrument.key);
 }
 
 } // namespace

@@ -1,84 +1,85 @@
 #include "tools/pictures/KitGeometry.h"
 
+#include "drums/core/KitTable.h"
+
 namespace velmar::drawing {
 
 namespace {
 
-using enum KeyPad;
+Edges edgesOf(const drums::KitRect& rect)
+{
+    return {rect.Left, rect.Top, rect.Right, rect.Bottom};
+}
 
-// Row = note - 27; the rectangles as the drum display's kit table gives them.
-// clang-format off
-constexpr std::array<KitInstrument, kInstrumentCount> kTable{{
-    //anchor lit                hit                cover                key       note
-    { 0, {261,204,276,219}, {254,203,279,224}, {254,203,279,224}, u"7", Num}, // 27 High Q
-    { 1, {272,189,287,202}, {259,187,301,202}, {259,187,301,202}, u"4", Num}, // 28 Slap
-    { 2, {248, 40,315, 95}, {250, 24,340, 58}, {250,  4,342, 95}, u"9", Num}, // 29 Scratch Push
-    { 2, {248, 40,315, 95}, {250, 59,342, 80}, {250,  4,342, 95}, u"8", Num}, // 30 Scratch Pull
-    { 4, { 76, 89,146,193}, { 73, 94,136,192}, { 73, 91,146,192}, u"9", Main}, // 31 Sticks
-    { 9, {258,289,297,398}, {263,355,342,398}, {263,355,342,398}, u"1", Num}, // 32 Square Kick
-    { 6, { 62,260,113,321}, { 72,293,108,317}, { 67,266,105,317}, u"~", Main}, // 33 Metronome Click
-    { 6, { 62,260,113,321}, { 70,266,104,294}, { 67,266,105,317}, u"←", Main}, // 34 Metronome Bell
-    { 9, {258,289,297,398}, {263,255,342,305}, {263,255,342,305}, u"X", Main}, // 35 Ac. Bass Drum
-    { 9, {258,289,297,398}, {263,305,342,355}, {263,305,342,355}, u"Z", Main}, // 36 Bass Drum 1
-    {10, {233,278,256,292}, {183,278,262,297}, {183,278,262,297}, u"V", Main}, // 37 Side Stick
-    {11, {206,259,238,279}, {186,255,262,324}, {186,255,262,324}, u"C", Main}, // 38 Acoustic Snare
-    {12, {  3,141, 58,201}, {  3,142, 66,204}, {  3,142, 66,204}, u"N", Main}, // 39 Hand Clap
-    {13, {282,205,296,218}, {280,204,305,228}, {280,204,305,228}, u"B", Main}, // 40 Electric Snare
-    {14, {390,280,422,300}, {383,268,429,379}, {383,268,429,379}, u"'", Main}, // 41 Low Floor Tom
-    {15, {132,217,201,263}, {131,246,199,261}, {131,246,199,261}, u",", Main}, // 42 Closed Hi-Hat
-    {16, {347,281,379,300}, {342,269,384,376}, {342,269,384,376}, u";", Main}, // 43 High Floor Tom
-    {15, {132,217,200,262}, {131,232,199,246}, {131,232,199,246}, u".", Main}, // 44 Pedal Hi-Hat
-    {18, {357,184,390,209}, {340,180,413,262}, {340,180,413,262}, u"L", Main}, // 45 Low Tom
-    {15, {132,217,200,262}, {131,217,199,232}, {131,217,199,232}, u"/", Main}, // 46 Open Hi-Hat
-    {20, {303,146,335,171}, {291,136,352,216}, {291,136,352,216}, u"K", Main}, // 47 Low-Mid Tom
-    {21, {238,144,270,169}, {228,135,281,190}, {228,135,281,190}, u"J", Main}, // 48 Hi-Mid Tom
-    {22, {179,116,213,139}, {152, 79,213,141}, {152, 79,213,141}, u"S", Main}, // 49 Crash Cymbal
-    {23, {205,173,231,194}, {200,172,233,213}, {200,172,233,213}, u"H", Main}, // 50 High Tom
-    {24, {328,100,358,124}, {322, 96,360,140}, {322, 96,360,140}, u"F", Main}, // 51 Ride Cymbal 1
-    {25, {395,110,486,167}, {408,104,489,169}, {408,104,489,169}, u"W", Main}, // 52 Chinese Cymbal
-    {26, {348, 67,386,100}, {348, 67,386,100}, {348, 67,386,100}, u"G", Main}, // 53 Ride Bell
-    {27, {184,  1,243, 73}, {182,  1,241, 73}, {182,  1,243, 73}, u"\\", Main}, // 54 Tambourine
-    {28, {265,100,308,126}, {257, 94,316,132}, {257, 94,316,132}, u"Q", Main}, // 55 Splash Cymbal
-    {29, {204,224,227,244}, {193,211,230,247}, {193,211,230,247}, u"M", Main}, // 56 Cowbell
-    {30, {213, 97,245,119}, {209, 77,246,135}, {209, 77,246,135}, u"A", Main}, // 57 Crash Cymbal 2
-    {31, {347,  6,420, 54}, {347,  2,418, 55}, {347,  2,420, 54}, u".", Num}, // 58 Vibraslap
-    {32, {360,102,390,128}, {357, 54,420,137}, {357, 54,420,137}, u"D", Main}, // 59 Ride Cymbal 2
-    {33, {512,115,536,127}, {504,113,540,158}, {504,109,583,164}, u"[", Main}, // 60 High Bongo
-    {34, {544,109,578,126}, {540,107,583,162}, {504,108,583,164}, u"]", Main}, // 61 Low Bongo
-    {35, {424,194,449,209}, {421,189,452,277}, {421,189,452,277}, u"I", Main}, // 62 Mute High Conga
-    {36, {451,192,483,211}, {453,186,499,269}, {453,186,499,269}, u"O", Main}, // 63 Open High Conga
-    {37, {536,178,569,196}, {505,172,595,272}, {505,172,595,272}, u"P", Main}, // 64 Low Conga
-    {38, { 28,335, 64,358}, { 12,327, 83,390}, { 10,325, 83,393}, u"R", Main}, // 65 High Timbale
-    {39, {110,334,146,357}, { 93,324,168,393}, { 91,322,168,394}, u"T", Main}, // 66 Low Timbale
-    {40, {148,268,172,290}, {109,260,175,292}, {105,261,182,316}, u"3", Main}, // 67 High Agogo
-    {41, {156,292,181,316}, {123,291,182,316}, {105,261,182,316}, u"4", Main}, // 68 Low Agogo
-    {42, {541,  0,594, 64}, {541,  0,598, 63}, {541,  0,598, 63}, u"0", Main}, // 69 Cabasa
-    {43, {489,  1,540, 61}, {485,  0,547, 61}, {485,  0,542, 61}, u"=", Main}, // 70 Maracas
-    {44, { 15,278, 55,318}, { 11,276, 55,298}, { 11,276, 55,298}, u"2", Num}, // 71 Short Whistle
-    {44, { 15,278, 55,318}, { 10,298, 56,317}, { 10,298, 56,317}, u"3", Num}, // 72 Long Whistle
-    {46, {  2,  0, 81, 81}, { 10, 40, 84, 75}, { 10, 40, 84, 75}, u"5", Num}, // 73 Short Guiro
-    {46, {  2,  0, 81, 81}, {  0,  0, 77, 45}, {  0,  0, 77, 45}, u"6", Num}, // 74 Long Guiro
-    {48, { 17,210, 63,264}, {  8,214, 70,267}, {  8,214, 70,267}, u"6", Main}, // 75 Claves
-    {49, { 98,206,120,226}, { 81,204,126,232}, { 81,204,126,232}, u"7", Main}, // 76 High Wood Block
-    {50, {143,188,165,208}, {127,185,174,215}, {127,185,174,215}, u"8", Main}, // 77 Low Wood Block
-    {51, {545,285,560,296}, {540,279,565,343}, {540,279,586,346}, u"/", Num}, // 78 Mute Cuica
-    {52, {567,284,584,295}, {564,279,586,344}, {540,279,586,346}, u"*", Num}, // 79 Open Cuica
-    {53, {  7, 86, 70,142}, {  3, 86, 67,111}, {  3, 86, 67,111}, u"2", Main}, // 80 Mute Triangle
-    {53, {  7, 86, 70,142}, {  3,110, 70,141}, {  3,110, 70,141}, u"1", Main}, // 81 Open Triangle
-    {55, {523, 64,572,101}, {518, 64,578,106}, {518, 64,578,106}, u"-", Main}, // 82 Shaker
-    {56, {422, 10,487, 75}, {419,  2,489, 73}, {421,  2,489, 73}, u"E", Main}, // 83 Jingle Bell
-    {57, {107, 18,165, 81}, { 94,  5,174, 83}, { 94,  5,174, 83}, u"0", Num}, // 84 Belltree
-    {58, {161,146,201,182}, {163,146,197,181}, {163,146,197,181}, u"5", Main}, // 85 Castanets
-    {59, {442,281,469,298}, {443,270,477,395}, {443,270,477,395}, u"Y", Main}, // 86 Mute Surdo
-    {60, {472,280,506,300}, {476,267,530,395}, {476,267,530,395}, u"U", Main}, // 87 Open Surdo
-}};
-// clang-format on
+struct KeyCap {
+    QString text;
+    KeyPad pad;
+};
+
+// What the key cap of a virtual-key code shows, and on which part of the keyboard it is.
+KeyCap keyCapOf(std::uint8_t virtualKey)
+{
+    constexpr std::uint8_t kNumpad0 = 0x60;
+    constexpr std::uint8_t kNumpad9 = 0x69;
+    if (virtualKey >= kNumpad0 && virtualKey <= kNumpad9)
+        return {QString(QChar(static_cast<char16_t>(u'0' + (virtualKey - kNumpad0)))), KeyPad::Num};
+    if ((virtualKey >= u'0' && virtualKey <= u'9') || (virtualKey >= u'A' && virtualKey <= u'Z'))
+        return {QString(QChar(char16_t{virtualKey})), KeyPad::Main};
+    switch (virtualKey) {
+    case 0x08: // Backspace
+        return {QStringLiteral("\u2190"), KeyPad::Main};
+    case 0x6A:
+        return {QStringLiteral("*"), KeyPad::Num};
+    case 0x6E:
+        return {QStringLiteral("."), KeyPad::Num};
+    case 0x6F:
+        return {QStringLiteral("/"), KeyPad::Num};
+    case 0xBA:
+        return {QStringLiteral(";"), KeyPad::Main};
+    case 0xBB:
+        return {QStringLiteral("="), KeyPad::Main};
+    case 0xBC:
+        return {QStringLiteral(","), KeyPad::Main};
+    case 0xBD:
+        return {QStringLiteral("-"), KeyPad::Main};
+    case 0xBE:
+        return {QStringLiteral("."), KeyPad::Main};
+    case 0xBF:
+        return {QStringLiteral("/"), KeyPad::Main};
+    case 0xC0:
+        return {QStringLiteral("~"), KeyPad::Main};
+    case 0xDB:
+        return {QStringLiteral("["), KeyPad::Main};
+    case 0xDC:
+        return {QStringLiteral("\\"), KeyPad::Main};
+    case 0xDD:
+        return {QStringLiteral("]"), KeyPad::Main};
+    case 0xDE:
+        return {QStringLiteral("'"), KeyPad::Main};
+    default:
+        return {QStringLiteral("?"), KeyPad::Main};
+    }
+}
+
+std::array<KitInstrument, kInstrumentCount> fromKitTable()
+{
+    std::array<KitInstrument, kInstrumentCount> instruments{};
+    for (int row = 0; row < kInstrumentCount; ++row) {
+        const drums::DrumInstrument& source = drums::KitRow(row);
+        KeyCap cap = keyCapOf(source.Key);
+        instruments[static_cast<std::size_t>(row)] = {
+            drums::GroupAnchor(row),   edgesOf(source.LitRect), edgesOf(source.HitRect),
+            edgesOf(source.CoverRect), std::move(cap.text),     cap.pad};
+    }
+    return instruments;
+}
 
 } // namespace
 
 const std::array<KitInstrument, kInstrumentCount>& kitInstruments()
 {
-    return kTable;
+    static const std::array<KitInstrument, kInstrumentCount> instruments = fromKitTable();
+    return instruments;
 }
 
 } // namespace velmar::drawing

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QRect>
-#include <QStringView>
+#include <QString>
 
 #include <array>
 
@@ -26,11 +26,11 @@ enum class KeyPad { Main, Num };
 // One instrument of the kit pictures (row = note - 27), in the pictures' 600 x 400 pixels.
 // Instruments that share one drawing (hi-hat, bass drum, ...) name the row that owns it.
 struct KitInstrument {
-    int anchor;      // row whose lit area is drawn for this instrument
-    Edges lit;       // where the lit look lies
-    Edges hit;       // where a click plays it
-    Edges cover;     // everything drawn of it lies here
-    QStringView key; // the computer key that plays it, as the hint pictures print it
+    int anchor;  // row whose lit area is drawn for this instrument
+    Edges lit;   // where the lit look lies
+    Edges hit;   // where a click plays it
+    Edges cover; // everything drawn of it lies here
+    QString key; // the computer key that plays it, as the hint pictures print it
     KeyPad pad;
 };
 
@@ -102,7 +102,7 @@ enum KitRow : int {
 };
 inline constexpr QSize kKitSize{600, 400};
 
-// The drum display keeps the same table; this copy is what the pictures are drawn to.
+// The drum display's kit table, as the pictures are drawn to it.
 [[nodiscard]] const std::array<KitInstrument, kInstrumentCount>& kitInstruments();
 
 } // namespace velmar::drawing
