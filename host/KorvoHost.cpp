@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <signal.h>
 #include <sstream>
 #include <utility>
@@ -172,6 +173,14 @@ void KorvoHost::PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed)
         return;
     }
     ++m_counters.playedByPlugIn;
+    if (m_status) {
+        // Until korvo has MIDI ports, what a plug-in plays is only shown here.
+        char line[64];
+        const PackedMidiMessage message(static_cast<std::uint32_t>(packed));
+        std::snprintf(line, sizeof line, "korvo: port %d plays %02X %02X %02X",
+                      static_cast<int>(port), message.status(), message.data1(), message.data2());
+        m_status(line);
+    }
     const std::uint32_t now = m_clock();
     m_pending.push_back({now,
                          {0,

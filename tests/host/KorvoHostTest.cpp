@@ -208,6 +208,7 @@ TEST_F(KorvoHostTest, PlaysAndRecordsWhatThePlugInSendsAndRefusesWhatIsNoMidi)
     const auto events = drain();
     ASSERT_EQ(events.size(), 1U);
     EXPECT_EQ(events[0], (RingEvent{10, PackedMidiMessage(noteOn)}));
+    EXPECT_EQ(status.back(), "korvo: port 10 plays 99 24 64");
 
     for (const auto& [port, message] :
          std::vector<std::pair<platform::WPARAM, platform::LPARAM>>{{0, noteOn},
