@@ -1,0 +1,30 @@
+#pragma once
+
+#include "monitor/core/OstraSettings.h"
+
+#include <QDialog>
+
+class QLabel;
+
+namespace velmar::monitor {
+
+// "Working...": on screen while the text window's block is built.
+class TForm4 : public QDialog {
+    Q_OBJECT
+
+public:
+    TForm4(const OstraSettings& settings, QWidget& mainWindow);
+
+    QLabel* const Label1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Only the close box closes it; hiding does not.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    const OstraSettings& m_settings;
+    QWidget& m_mainWindow;
+};
+
+} // namespace velmar::monitor

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "monitor/core/FilterDialogRules.h"
+#include "monitor/core/OstraSettings.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace velmar::monitor {
+
+class FlagGrid;
+
+// The display filter. Its ticks and display formats write through to the settings at once,
+// so the monitor, which keeps taking in events meanwhile, follows each change; OK checks
+// the combination, Cancel puts back the whole record as it was at opening.
+class TOstraFilter : public QDialog {
+    Q_OBJECT
+
+public:
+    TOstraFilter(OstraSettings& settings, QWidget& mainWindow, QString helpFile);
+
+    [[nodiscard]] const OstraSettings& SettingsSnapshot() const { return m_snapshot; }
+
+    QGroupBox* const GroupBox1;
+    QRadioButton* const OnlyRadio;
+    QRadioButton* const AllExceptRadio;
+    QGroupBox* const GroupBox2;
+    QCheckBox* const ExtCheckbox;
+    QCheckBox* const HostCheckbox;
+    QLabel* const Label2;
+    QLabel* const Label1;
+    QLabel* const Label3;
+    FlagGrid* const ChannelsGrid;
+    FlagGrid* const EventGrid;
+    FlagGrid* const ControllerGrid;
+    QPushButton* const ChannelClear;
+    QPushButton* const ChannelSet;
+    QPushButton* const EvtClear;
+    QPushButton* const EvtSet;
+    QPushButton* const ControllerClear;
+    QPushButton* const ControllerSet;
+    QFrame* const Bevel1;
+    QCheckBox* const DecDispChansCB;
+    QCheckBox* const DecDispEventCB;
+    QCheckBox* const DecDispDataCB;
+    QCheckBox* const OneBasedNumPrgCB;
+    QCheckBox* const OneBasedNumChanCB;
+    QPushButton* const OKButton;
+    QPushButton* const CancelButton;
+    QPushButton* const HelpButton;
+
+    void OKButtonClick();
+    void CancelButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    // Every way of closing: OK, Cancel, the close box.
+    void done(int result) override;
+
+private:
+    void FormShow();
+    void FillEventNames();
+    void FillChannelLabels();
+    void FillControllerNames();
+    void MarkEvents();
+    void MarkChannels();
+    void MarkControllers();
+    void ChannelsGridSelectCell(int row);
+    void EventGridSelectCell(int row);
+    void ControllerGridSelectCell(int row);
+    void setAllChannels(std::uint8_t flag);
+    void setAllEvents(std::uint8_t flag);
+    void setAllControllers(std::uint8_t flag);
+    [[nodiscard]] FilterBoxes boxes() const;
+    void showCheckMessage(FilterCheck check);
+
+    OstraSettings& m_settings;
+    QWidget& m_mainWindow;
+    QString m_helpFile;
+    OstraSettings m_snapshot;
+    bool m_justShown = false;
+};
+
+} // namespace velmar::monitor

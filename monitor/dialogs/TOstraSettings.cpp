@@ -1,0 +1,140 @@
+#include "monitor/dialogs/TOstraSettings.h"
+
+#include "monitor/dialogs/FormDesign.h"
+#include "monitor/dialogs/SnapCursorToDefaultButton.h"
+#include "runtime/language/Language.h"
+#include "runtime/ui/FormRules.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace velmar::monitor {
+
+namespace {
+
+template <typename Widget>
+Widget* make(QWidget* parent, std::uint16_t caption, int left, int top, int width, int height)
+{
+    return Place(new Widget(LoadNumStr(caption), parent), left, top, width, height);
+}
+
+QSpinBox* spin(QWidget* parent, int minimum, int maximum, int left, int top, int width)
+{
+    auto* box = Place(new QSpinBox(parent), left, top, width, 22);
+    box->setRange(minimum, maximum);
+    box->setSingleStep(1);
+    // Leaving the field brings an out-of-range number to the nearest limit.
+    box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    return box;
+}
+
+} // namespace
+
+TOstraSettings::TOstraSettings(OstraSettings& settings, QWidget& mainWindow, QString helpFile)
+    : QDialog(nullptr, FixedToolWindowFlags())
+    , OnTopCheckbox(make<QCheckBox>(this, 4098, 16, 8, 209, 17))
+    , GroupBox1(make<QGroupBox>(this, 4014, 8, 32, 217, 73))
+    , StopWhenFullRadio(make<QRadioButton>(GroupBox1, 4015, 8, 16, 137, 17))
+    , WrapRadio(make<QRadioButton>(GroupBox1, 4016, 8, 32, 137, 17))
+    , ClearWrapRadio(make<QRadioButton>(GroupBox1, 4017, 8, 48, 177, 17))
+    , Label1(make<QLabel>(this, 4018, 8, 117, 129, 13))
+    , NumEvtsSpin(spin(this, kMinDisplayEvents, kMaxDisplayEvents, 160, 112, 57))
+    , Label2(make<QLabel>(this, 4019, 8, 149, 85, 13))
+    , StopTimerSpin(spin(this, kMinStopSeconds, kMaxStopSecondsShown, 89, 144, 50))
+    , Label3(make<QLabel>(this, 4020, 144, 149, 89, 13))
+    , GroupBox2(make<QGroupBox>(this, 4021, 8, 176, 217, 57))
+    , SaveTxtFileRadio(make<QRadioButton>(GroupBox2, 4022, 8, 16, 201, 17))
+    , SaveToWindow(make<QRadioButton>(GroupBox2, 4023, 8, 32, 201, 17))
+    , OKButton(make<QPushButton>(this, 4025, 8, 240, 57, 21))
+    , CancelButton(make<QPushButton>(this, 4026, 88, 240, 57, 21))
+    , HelpButton(make<QPushButton>(this, 4012, 168, 239, 57, 21))
+    , m_settings(settings)
+    , m_mainWindow(mainWindow)
+    , m_helpFile(std::move(helpFile))
+{
+    setObjectName(QStringLiteral("OstraSettings"));
+    setWindowTitle(LoadNumStr(4289));
+    setFixedSize(231, 268);
+    ApplyDesignFont(*this);
+    NumEvtsSpin->setValue(1000);
+    StopTimerSpin->setValue(10);
+
+    OKButton->setDefault(true);
+    QWidget* const tabOrder[] = {NumEvtsSpin,   StopWhenFullRadio, WrapRadio,   ClearWrapRadio,
+                                 CancelButton,  OKButton,          HelpButton,  StopTimerSpin,
+                                 OnTopCheckbox, SaveTxtFileRadio,  SaveToWindow};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(OKButton, &QPushButton::clicked, this, &TOstraSettings::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [this] { OpenHelp(this, m_helpFile, kSettingsHelpContext); });
+}
+
+void TOstraSettings::OKButtonClick()
+{
+    const MonitorSettingsFields stored = fields().OKButtonClick(m_settings);
+    NumEvtsSpin->setValue(stored.NumEvts);
+    StopTimerSpin->setValue(stored.StopTimerSecs);
+    accept();
+}
+
+void TOstraSettings::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TOstraSettings::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (m_justShown) {
+        SnapCursorToDefaultButton(*this);
+        m_justShown = false;
+    }
+}
+
+void TOstraSettings::done(int result)
+{
+    QDialog::done(result);
+    if (m_settings.AlwaysOnTop != 0)
+        MakeTopmost(m_mainWindow);
+}
+
+void TOstraSettings::FormShow()
+{
+    const MonitorSettingsFields shown = MonitorSettingsFields::FormShow(m_settings);
+    if (shown.DisplayFullMode) {
+        QRadioButton* const modes[] = {StopWhenFullRadio, WrapRadio, ClearWrapRadio};
+        modes[static_cast<std::size_t>(*shown.DisplayFullMode)]->setChecked(true);
+    }
+    NumEvtsSpin->setValue(shown.NumEvts);
+    StopTimerSpin->setValue(shown.StopTimerSecs);
+    OnTopCheckbox->setChecked(shown.OnTop);
+    (shown.SaveToFile ? SaveTxtFileRadio : SaveToWindow)->setChecked(true);
+    MakeTopmost(*this);
+    m_justShown = true;
+}
+
+MonitorSettingsFields TOstraSettings::fields() const
+{
+    MonitorSettingsFields read;
+    read.OnTop = OnTopCheckbox->isChecked();
+    if (StopWhenFullRadio->isChecked())
+        read.DisplayFullMode = kDisplayFullStop;
+    else if (WrapRadio->isChecked())
+        read.DisplayFullMode = kDisplayFullWrap;
+    else if (ClearWrapRadio->isChecked())
+        read.DisplayFullMode = kDisplayFullWrapClearCount;
+    read.NumEvts = ReadSpinText(NumEvtsSpin->text(), kMinDisplayEvents);
+    read.StopTimerSecs = ReadSpinText(StopTimerSpin->text(), kMinStopSeconds);
+    read.SaveToFile = SaveTxtFileRadio->isChecked();
+    return read;
+}
+
+} // namespace velmar::monitor

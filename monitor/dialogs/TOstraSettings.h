@@ -1,0 +1,60 @@
+#pragma once
+
+#include "monitor/core/MonitorSettingsFields.h"
+#include "monitor/core/OstraSettings.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace velmar::monitor {
+
+// The monitor's settings: nothing is written while it is open; OK stores all five fields,
+// Cancel none. The main window resizes and clears the grid afterwards when the number of
+// display events changed.
+class TOstraSettings : public QDialog {
+    Q_OBJECT
+
+public:
+    TOstraSettings(OstraSettings& settings, QWidget& mainWindow, QString helpFile);
+
+    QCheckBox* const OnTopCheckbox;
+    QGroupBox* const GroupBox1;
+    QRadioButton* const StopWhenFullRadio;
+    QRadioButton* const WrapRadio;
+    QRadioButton* const ClearWrapRadio;
+    QLabel* const Label1;
+    QSpinBox* const NumEvtsSpin;
+    QLabel* const Label2;
+    QSpinBox* const StopTimerSpin;
+    QLabel* const Label3;
+    QGroupBox* const GroupBox2;
+    QRadioButton* const SaveTxtFileRadio;
+    QRadioButton* const SaveToWindow;
+    QPushButton* const OKButton;
+    QPushButton* const CancelButton;
+    QPushButton* const HelpButton;
+
+    void OKButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void done(int result) override;
+
+private:
+    void FormShow();
+    [[nodiscard]] MonitorSettingsFields fields() const;
+
+    OstraSettings& m_settings;
+    QWidget& m_mainWindow;
+    QString m_helpFile;
+    bool m_justShown = false;
+};
+
+} // namespace velmar::monitor

@@ -1,0 +1,504 @@
+#include "monitor/ui/TForm1.h"
+
+#include "monitor/core/ActivityLights.h"
+#include "monitor/core/EventGridModel.h"
+#include "monitor/ui/ApplicationIdle.h"
+#include "monitor/ui/GridCellDelegate.h"
+#include "monitor/ui/HelpContext.h"
+#include "monitor/ui/MainFormRules.h"
+#include "monitor/ui/PaintBox.h"
+#include "monitor/ui/TopmostBracket.h"
+#include "runtime/HostMessages.h"
+#include "runtime/language/HelpFile.h"
+#include "runtime/language/Language.h"
+#include "runtime/pictures/BitmapResource.h"
+#include "runtime/pictures/ColorCount.h"
+#include "runtime/pictures/PictureModules.h"
+#include "runtime/platform/Files.h"
+#include "runtime/ui/FormRules.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTableView>
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+#include <utility>
+
+namespace velmar::monitor {
+
+namespace {
+
+constexpr std::uint16_t kCouldNotCommunicate = 3565;
+constexpr std::uint16_t kCouldNotLoadBitmap = 4000;
+constexpr std::uint16_t kMidiMonitor = 4288;
+constexpr int kJapanese = 10;
+constexpr int kHelpContext = 9;
+constexpr QSize kDesignSize(598, 453);
+
+// "MS Sans Serif" 8 point of the design is the system's sans-serif face 11 pixels high,
+// a little condensed: the common faces are wider, and the design's widths were measured
+// for that narrow one.
+QFont designFont()
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setStretch(QFont::SemiCondensed);
+    return font;
+}
+
+template <typename Widget>
+Widget* place(Widget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QLabel* whiteNumber(QLabel* label)
+{
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+std::int16_t toInt16(int value)
+{
+    return static_cast<std::int16_t>(std::clamp<int>(
+        value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+void showModal(const std::function<void()>& dialog)
+{
+    if (dialog)
+        dialog();
+}
+
+} // namespace
+
+MonitorEnvironment MonitorEnvironment::standard()
+{
+    return {platform::ExeDir(), platform::WindowsDir(),
+            QCoreApplication::applicationFilePath().toStdString(), LinkContext::standard()};
+}
+
+TForm1::TForm1(LinkPrompts& prompts, MonitorEnvironment environment)
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+    , GroupBox2(place(new QGroupBox(QStringLiteral("MIDI Display"), this), 0, 0, 133, 81))
+    , Label2(place(new QLabel(QStringLiteral("Event"), GroupBox2), 8, 18, 57, 13))
+    , CurrentEventLabel(
+          place(whiteNumber(new QLabel(QStringLiteral("0"), GroupBox2)), 68, 18, 59, 13))
+    , ClearGridButton(place(new QPushButton(QStringLiteral("Clear"), GroupBox2), 4, 34, 59, 21))
+    , SaveTextButton(place(new QPushButton(QStringLiteral("Save Text"), GroupBox2), 68, 34, 59, 21))
+    , DisplaySettingsButton(
+          place(new QPushButton(QStringLiteral("Settings"), GroupBox2), 4, 56, 59, 21))
+    , FilterButton(place(new QPushButton(QStringLiteral("Filter"), GroupBox2), 68, 56, 59, 21))
+    , GroupBox1(place(new QGroupBox(QStringLiteral("Sequencer Control"), this), 134, 0, 145, 41))
+    , PlayButton(place(new QPushButton(QStringLiteral("Play"), GroupBox1), 4, 14, 45, 21))
+    , RewindButton(place(new QPushButton(QStringLiteral("Rewind"), GroupBox1), 50, 14, 45, 21))
+    , StopButton(place(new QPushButton(QStringLiteral("Stop"), GroupBox1), 96, 14, 45, 21))
+    , TimerGroupBox(place(new QGroupBox(QStringLiteral("Timer"), this), 282, 0, 164, 41))
+    , Label1(place(new QLabel(QStringLiteral("Current Time (mS)"), TimerGroupBox), 4, 18, 84, 13))
+    , CurTimeLabel(
+          place(whiteNumber(new QLabel(QStringLiteral("0"), TimerGroupBox)), 108, 18, 49, 13))
+    , ActivityPaintBox(place(new PaintBox(this), 134, 44, 312, 37))
+    , HelpButton(place(new QPushButton(QStringLiteral("Help"), this), 452, 6, 59, 21))
+    , MimizeButton(place(new QPushButton(QStringLiteral("Minimize"), this), 452, 30, 59, 21))
+    , ExitButton(place(new QPushButton(QStringLiteral("Exit"), this), 452, 54, 59, 21))
+    , MIDIGrid(place(new QTableView(this), 0, 84, 586, 312))
+    , m_environment(std::move(environment))
+    , VelmarLink1(std::make_unique<VelmarLink>(prompts, m_environment.Link))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("MIDI Monitor"));
+    setFont(designFont());
+    resize(kDesignSize);
+    SetUpGrid();
+    SetDefaultRowHeight(kDesignRowHeight);
+    ConnectHandlers();
+
+    // The host finds this window through the process that signs in, so it must exist first.
+    m_endpoint = platform::WindowEndpoint::create(
+        [this](platform::UINT message, platform::WPARAM wParam, platform::LPARAM) {
+            return HandlePlugInMessage(VelmarLink1->Block(), message, wParam).value_or(0);
+        });
+    VelmarLink1->SetExeName(VelmarLink::kDefaultExeName.toString());
+    VelmarLink1->Loaded();
+    FormCreate();
+}
+
+// A string grid: no selection, no editing, a title row and no title column, rows of one
+// height, columns the user may widen.
+void TForm1::SetUpGrid()
+{
+    MIDIGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    MIDIGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MIDIGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    MIDIGrid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    MIDIGrid->setWordWrap(false);
+    MIDIGrid->setTextElideMode(Qt::ElideNone);
+    MIDIGrid->setCornerButtonEnabled(false);
+    MIDIGrid->setItemDelegate(new GridCellDelegate(MIDIGrid));
+    MIDIGrid->verticalHeader()->hide();
+    MIDIGrid->verticalHeader()->setMinimumSectionSize(1);
+    MIDIGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MIDIGrid->horizontalHeader()->setMinimumSectionSize(1);
+    MIDIGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    MIDIGrid->horizontalHeader()->setHighlightSections(false);
+    MIDIGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    MIDIGrid->horizontalHeader()->setTextElideMode(Qt::ElideNone);
+    QPalette gridPalette = MIDIGrid->palette();
+    gridPalette.setColor(QPalette::Base, Qt::white);
+    MIDIGrid->setPalette(gridPalette);
+}
+
+void TForm1::ConnectHandlers()
+{
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             this, GroupBox2, GroupBox1, TimerGroupBox, ClearGridButton, SaveTextButton,
+             DisplaySettingsButton, FilterButton, PlayButton, RewindButton, StopButton, HelpButton,
+             MimizeButton, ExitButton, MIDIGrid})
+        SetHelpContext(*widget, kHelpContext);
+    for (QWidget* clearsTime : std::initializer_list<QWidget*>{TimerGroupBox, Label1, CurTimeLabel})
+        clearsTime->installEventFilter(this);
+
+    connect(ActivityPaintBox, &PaintBox::OnPaint, this, &TForm1::ActivityPaintBoxPaint);
+    connect(ActivityPaintBox, &PaintBox::OnClick, this, &TForm1::ActivityPaintBoxClick);
+    connect(PlayButton, &QPushButton::clicked, this, &TForm1::PlayButtonClick);
+    connect(StopButton, &QPushButton::clicked, this, &TForm1::StopButtonClick);
+    connect(RewindButton, &QPushButton::clicked, this, &TForm1::RewindButtonClick);
+    connect(ClearGridButton, &QPushButton::clicked, this, &TForm1::ClearGridButtonClick);
+    connect(DisplaySettingsButton, &QPushButton::clicked, this,
+            &TForm1::DisplaySettingsButtonClick);
+    connect(FilterButton, &QPushButton::clicked, this, &TForm1::FilterButtonClick);
+    connect(SaveTextButton, &QPushButton::clicked, this, &TForm1::SaveTextButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &TForm1::HelpButtonClick);
+    connect(MimizeButton, &QPushButton::clicked, this, &TForm1::MimizeButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TForm1::ExitButtonClick);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { OpenHelpOf(focusWidget()); });
+}
+
+TForm1::~TForm1()
+{
+    FormDestroy();
+}
+
+// Start-up goes on to its end after a failure, so that the settings are still read and,
+// when the window goes, written back.
+void TForm1::FormCreate()
+{
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationInactive)
+                    AppDeactivate();
+            });
+    InitLanguage(m_environment.ExeDir, m_environment.WindowsDir);
+    m_hostWindow = VelmarLink1->MainWinHandle();
+    if (m_hostWindow == 0) {
+        ShowErrorBox(this, LoadNumStr(kCouldNotCommunicate));
+        RequestTerminate();
+    }
+    m_displayScale = 1.0;
+    const LanguageState& language = languageState();
+    if (language.LanguageIndex == kJapanese)
+        m_displayScale = ApplyJapaneseFontAdjustment(*this, false);
+    m_configFile = OstraSettingsFile::Locate(language.ExeDir, language.WindowsDir);
+    m_settings = m_configFile->LoadSettings();
+    move(m_settings.WindowLeft, m_settings.WindowTop);
+    resize(m_settings.WindowWidth, m_settings.WindowHeight);
+
+    // The intake sizes the grid for the settings, empties it and sets the clock's start.
+    m_grid = new EventGridModel(m_settings.DisplayEventCount, this);
+    m_intake = std::make_unique<EventIntake>(VelmarLink1->Block(), m_settings, *m_grid, m_clock);
+    MIDIGrid->setModel(m_grid);
+    m_idle = std::make_unique<ApplicationIdle>([this] { return AppIdle(); });
+
+    LoadPictures();
+    m_helpFile = QString::fromStdString(
+        ChooseHelpFile(language.ExeDir, m_environment.ExePath, language.LanguageIndex,
+                       [](const std::string& path) { return std::filesystem::exists(path); }));
+    SetCaptions();
+
+    m_hostWindowMode =
+        HostWindowModeOf(platform::SendMessageA(m_hostWindow, HostQueryWindowMode, 0, 0));
+    if (m_hostWindowMode == 1)
+        setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                       Qt::WindowCloseButtonHint);
+    SetDefaultRowHeight(nearest(m_displayScale * kDesignRowHeight));
+    FormResize();
+}
+
+void TForm1::LoadPictures()
+{
+    const int colors = ColorCount(screen());
+    const bool loaded =
+        LoadBitmapResource(PictureName(u"MonNeg", colors), m_activityOffBitmap, kMonitorPictures) &&
+        LoadBitmapResource(PictureName(u"MonPos", colors), m_activityOnBitmap, kMonitorPictures);
+    if (loaded)
+        return;
+    {
+        const TopmostBracket bracket(*this, m_settings);
+        ShowErrorBox(this, LoadNumStr(kCouldNotLoadBitmap));
+    }
+    RequestTerminate();
+}
+
+void TForm1::SetCaptions()
+{
+    Label2->setText(LoadNumStr(4003));
+    ClearGridButton->setText(LoadNumStr(4004));
+    SaveTextButton->setText(LoadNumStr(4005));
+    FilterButton->setText(LoadNumStr(4006));
+    DisplaySettingsButton->setText(LoadNumStr(4007));
+    RewindButton->setText(LoadNumStr(4008));
+    StopButton->setText(LoadNumStr(4009));
+    PlayButton->setText(LoadNumStr(4010));
+    Label1->setText(LoadNumStr(4011));
+    Label1->adjustSize(); // as wide as its text, whatever the language and the face
+    setWindowTitle(LoadNumStr(kMidiMonitor));
+    QGuiApplication::setApplicationDisplayName(LoadNumStr(kMidiMonitor));
+    HelpButton->setText(LoadNumStr(4012));
+    GroupBox2->setTitle(LoadNumStr(4046));
+    GroupBox1->setTitle(LoadNumStr(4047));
+    TimerGroupBox->setTitle(LoadNumStr(4048));
+    ExitButton->setText(LoadNumStr(4295));
+    MimizeButton->setText(LoadNumStr(4301));
+}
+
+void TForm1::RequestTerminate()
+{
+    m_terminateRequested = true;
+}
+
+void TForm1::FormResize()
+{
+    const GridPlacement placement =
+        monitor::FormResize(size(), m_displayScale, m_settings.ColumnWidths);
+    MIDIGrid->setGeometry(placement.Geometry);
+    for (std::size_t column = 0; column < kGridColumnCount; ++column)
+        MIDIGrid->setColumnWidth(static_cast<int>(column), placement.ColumnWidths[column]);
+}
+
+// Every row of the grid, the title row too.
+void TForm1::SetDefaultRowHeight(int height)
+{
+    MIDIGrid->verticalHeader()->setDefaultSectionSize(height);
+    MIDIGrid->horizontalHeader()->setFixedHeight(height);
+}
+
+void TForm1::FormDestroy()
+{
+    if (!m_configFile)
+        return;
+    m_settings.WindowLeft = toInt16(pos().x());
+    m_settings.WindowTop = toInt16(pos().y());
+    m_settings.WindowWidth = toInt16(width());
+    m_settings.WindowHeight = toInt16(height());
+    for (std::size_t column = 0; column < kGridColumnCount; ++column)
+        m_settings.ColumnWidths[column] = MIDIGrid->columnWidth(static_cast<int>(column));
+    // A failed write loses only the changes.
+    (void)m_configFile->SaveSettings(m_settings);
+}
+
+bool TForm1::AppIdle()
+{
+    const IdleResult result = m_intake->AppIdle(Scroll());
+    if (result.KeepOnScreen)
+        KeepWindowOnScreen();
+    if (result.CurTimeLabel)
+        CurTimeLabel->setText(*result.CurTimeLabel);
+    if (result.CurrentEventLabel)
+        CurrentEventLabel->setText(*result.CurrentEventLabel);
+    if (result.TopRow)
+        SetTopRow(*result.TopRow);
+    ShowNewlyLitLights();
+    return false; // called again at once: the ring is polled
+}
+
+void TForm1::KeepWindowOnScreen()
+{
+    const QScreen* display = screen();
+    if (display == nullptr)
+        return;
+    const QRect frame = frameGeometry();
+    const QRect placed = KeepOnScreen(frame, display->virtualGeometry());
+    if (placed.topLeft() != frame.topLeft())
+        move(placed.topLeft());
+    if (placed.size() != frame.size())
+        resize(size() + (placed.size() - frame.size()));
+}
+
+void TForm1::ShowNewlyLitLights()
+{
+    const std::uint32_t lit = m_intake->lights().TakeNewlyLit();
+    if (lit == 0)
+        return;
+    for (std::size_t row = 0; row < kLightRows; ++row)
+        for (std::size_t channel = 0; channel < kChannelCount; ++channel)
+            if ((lit & ActivityLights::bit(row, channel)) != 0)
+                ActivityPaintBox->update(ActivityRects[row][channel]);
+}
+
+GridScroll TForm1::Scroll() const
+{
+    const int rowHeight = MIDIGrid->verticalHeader()->defaultSectionSize();
+    return {MIDIGrid->verticalScrollBar()->value() + 1,
+            rowHeight > 0 ? MIDIGrid->viewport()->height() / rowHeight : 0};
+}
+
+void TForm1::SetTopRow(std::int32_t topRow)
+{
+    MIDIGrid->verticalScrollBar()->setValue(topRow - 1);
+}
+
+void TForm1::ClearMIDIGrid()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_intake->ClearMIDIGrid();
+    SetTopRow(1);
+    QApplication::restoreOverrideCursor();
+}
+
+void TForm1::ActivityPaintBoxPaint(QPainter& canvas)
+{
+    canvas.drawImage(0, 0, m_activityOffBitmap);
+    for (std::size_t row = 0; row < kLightRows; ++row)
+        for (std::size_t channel = 0; channel < kChannelCount; ++channel)
+            if (m_intake->lights().Lit(row, channel))
+                canvas.drawImage(ActivityRects[row][channel], m_activityOnBitmap,
+                                 ActivityRects[row][channel]);
+}
+
+void TForm1::ActivityPaintBoxClick()
+{
+    m_intake->lights().ClearActivity();
+    ActivityPaintBox->update();
+}
+
+void TForm1::PlayButtonClick()
+{
+    platform::SendMessageA(m_hostWindow, HostCmdPlay, 0, 0);
+}
+
+void TForm1::StopButtonClick()
+{
+    platform::SendMessageA(m_hostWindow, HostCmdStop, 0, 0);
+}
+
+void TForm1::RewindButtonClick()
+{
+    platform::SendMessageA(m_hostWindow, HostCmdRewind, 0, 0);
+}
+
+void TForm1::ClearGridButtonClick()
+{
+    ClearMIDIGrid();
+    m_intake->ClearTime();
+    ActivityPaintBoxClick();
+}
+
+void TForm1::ClearTimeButtonClick()
+{
+    m_intake->ClearTime();
+}
+
+void TForm1::DisplaySettingsButtonClick()
+{
+    const TopmostBracket bracket(*this, m_settings);
+    showModal(Dialogs.ShowOstraSettings);
+    if (m_intake->ApplyDisplayEventCount())
+        ClearMIDIGrid();
+}
+
+void TForm1::FilterButtonClick()
+{
+    const TopmostBracket bracket(*this, m_settings);
+    showModal(Dialogs.ShowOstraFilter);
+}
+
+void TForm1::SaveTextButtonClick()
+{
+    const TopmostBracket bracket(*this, m_settings);
+    showModal(m_settings.SaveTextToFile != 0 ? Dialogs.SaveBufferToFile : Dialogs.ShowRecentEvents);
+}
+
+void TForm1::HelpButtonClick()
+{
+    const TopmostBracket bracket(*this, m_settings);
+    OpenHelp(this, m_helpFile, kHelpContext);
+}
+
+void TForm1::OpenHelpOf(const QWidget* focused)
+{
+    const TopmostBracket bracket(*this, m_settings);
+    OpenHelp(this, m_helpFile, HelpContextOf(focused != nullptr ? focused : this));
+}
+
+void TForm1::MimizeButtonClick()
+{
+    showMinimized();
+}
+
+void TForm1::ExitButtonClick()
+{
+    close();
+}
+
+void TForm1::AppDeactivate()
+{
+    if (MinimizeOnDeactivate(m_settings, m_hostWindowMode))
+        showMinimized();
+}
+
+// Only the first showing: the window is shown again whenever it enters or leaves the
+// topmost band, and that must not undo the band's change.
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!std::exchange(m_shown, true))
+        MakeTopmost(*this);
+}
+
+// A tool window does not end the application when it closes by itself.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    Q_EMIT Closed();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The timer group, its label and the time display clear the clock when clicked.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton &&
+            widget->rect().contains(mouse->position().toPoint())) {
+            ClearTimeButtonClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace velmar::monitor

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "monitor/core/EventIntake.h"
+#include "monitor/core/MonitorClock.h"
+#include "monitor/core/OstraSettings.h"
+#include "monitor/core/OstraSettingsFile.h"
+#include "runtime/link/VelmarLink.h"
+#include "runtime/platform/Windows.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QGroupBox;
+class QLabel;
+class QPainter;
+class QPushButton;
+class QTableView;
+
+namespace velmar::monitor {
+
+class ApplicationIdle;
+class EventGridModel;
+class PaintBox;
+
+// What the main window takes from around it: the directories and path of the program and
+// the host link's clock, waits and program start. standard() is the running program's.
+struct MonitorEnvironment {
+    std::string ExeDir;
+    std::string WindowsDir;
+    std::string ExePath;
+    LinkContext Link = LinkContext::standard();
+
+    [[nodiscard]] static MonitorEnvironment standard();
+};
+
+// The modal windows that the main window's buttons open, each run to its end. A window not
+// given opens nothing.
+struct MonitorDialogs {
+    std::function<void()> ShowOstraSettings;
+    std::function<void()> ShowOstraFilter;
+    std::function<void()> SaveBufferToFile;
+    std::function<void()> ShowRecentEvents;
+};
+
+// The monitor's main window: the event grid, the clock and event count, the channel
+// activity box and the buttons. Creating it links to the host and sets everything up; when
+// that fails it has said why and TerminateRequested() is set. Destroying it saves the
+// settings and signs off.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    TForm1(LinkPrompts& prompts, MonitorEnvironment environment);
+    ~TForm1() override;
+
+    [[nodiscard]] bool TerminateRequested() const { return m_terminateRequested; }
+    [[nodiscard]] platform::HWND HostWindow() const { return m_hostWindow; }
+    [[nodiscard]] platform::HWND WindowHandle() const { return m_endpoint->hwnd(); }
+    [[nodiscard]] double DisplayScale() const { return m_displayScale; }
+    [[nodiscard]] const QString& HelpFile() const { return m_helpFile; }
+
+    [[nodiscard]] OstraSettings& Settings() { return m_settings; }
+    [[nodiscard]] const EventIntake& Intake() const { return *m_intake; }
+    [[nodiscard]] const EventGridModel& Grid() const { return *m_grid; }
+
+    // The application lost activation.
+    void AppDeactivate();
+
+    MonitorDialogs Dialogs;
+
+    QGroupBox* const GroupBox2;
+    QLabel* const Label2;
+    QLabel* const CurrentEventLabel;
+    QPushButton* const ClearGridButton;
+    QPushButton* const SaveTextButton;
+    QPushButton* const DisplaySettingsButton;
+    QPushButton* const FilterButton;
+    QGroupBox* const GroupBox1;
+    QPushButton* const PlayButton;
+    QPushButton* const RewindButton;
+    QPushButton* const StopButton;
+    QGroupBox* const TimerGroupBox;
+    QLabel* const Label1;
+    QLabel* const CurTimeLabel;
+    PaintBox* const ActivityPaintBox;
+    QPushButton* const HelpButton;
+    QPushButton* const MimizeButton;
+    QPushButton* const ExitButton;
+    QTableView* const MIDIGrid;
+
+Q_SIGNALS:
+    // The window was closed, which ends the program.
+    void Closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetUpGrid();
+    void ConnectHandlers();
+    void FormCreate();
+    void LoadPictures();
+    void SetCaptions();
+    void FormResize();
+    void SetDefaultRowHeight(int height);
+    void FormDestroy();
+    void RequestTerminate();
+
+    bool AppIdle();
+    void KeepWindowOnScreen();
+    void ShowNewlyLitLights();
+    [[nodiscard]] GridScroll Scroll() const;
+    void SetTopRow(std::int32_t topRow);
+
+    void ClearMIDIGrid();
+    void ActivityPaintBoxPaint(QPainter& canvas);
+    void ActivityPaintBoxClick();
+    void PlayButtonClick();
+    void StopButtonClick();
+    void RewindButtonClick();
+    void ClearGridButtonClick();
+    void ClearTimeButtonClick();
+    void DisplaySettingsButtonClick();
+    void FilterButtonClick();
+    void SaveTextButtonClick();
+    void HelpButtonClick();
+    void MimizeButtonClick();
+    void ExitButtonClick();
+    void OpenHelpOf(const QWidget* focused);
+
+    MonitorEnvironment m_environment;
+    // The link goes after the window's endpoint is gone, so no message reaches a half-gone
+    // window while the link signs off.
+    std::unique_ptr<VelmarLink> VelmarLink1;
+    std::unique_ptr<platform::WindowEndpoint> m_endpoint;
+
+    platform::HWND m_hostWindow = 0;
+    double m_displayScale = 1.0;
+    std::uint8_t m_hostWindowMode = 1;
+    QImage m_activityOffBitmap;
+    QImage m_activityOnBitmap;
+    std::optional<OstraSettingsFile> m_configFile;
+    OstraSettings m_settings;
+    QString m_helpFile;
+    bool m_terminateRequested = false;
+    bool m_shown = false;
+
+    SystemClock m_clock;
+    EventGridModel* m_grid = nullptr;
+    std::unique_ptr<EventIntake> m_intake;
+    std::unique_ptr<ApplicationIdle> m_idle;
+};
+
+} // namespace velmar::monitor

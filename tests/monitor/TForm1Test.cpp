@@ -1,0 +1,505 @@
+#include "monitor/core/ActivityLights.h"
+#include "monitor/core/EventGridModel.h"
+#include "monitor/ui/MainFormRules.h"
+#include "monitor/ui/PaintBox.h"
+#include "runtime/HostLinkBlock.h"
+#include "runtime/HostMessages.h"
+#include "runtime/TMemMap.h"
+#include "runtime/pictures/BitmapResource.h"
+#include "runtime/pictures/PictureModules.h"
+#include "tests/monitor/FormRig.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace velmar::monitor::test {
+namespace {
+
+QString cell(const TForm1& form, std::int32_t row, std::size_t column)
+{
+    return form.Grid().rows().Text(row, column).toString();
+}
+
+bool topmost(const QWidget& window)
+{
+    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+std::uint32_t hostMark()
+{
+    const auto map =
+        TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+    std::uint32_t mark = 0;
+    std::memcpy(&mark, map->Data() + HostLinkBlock::kHostMarkOffset, sizeof mark);
+    return mark;
+}
+
+OstraSettings settingsWith(const std::function<void(OstraSettings&)>& change)
+{
+    OstraSettings settings;
+    change(settings);
+    return settings;
+}
+
+TEST(MonitorWindow, LaysOutTheDesignWithNumberedCaptions)
+{
+    FormRig rig;
+    const TForm1& form = rig.Create();
+    EXPECT_FALSE(form.TerminateRequested());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("MIDI Monitor"));
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::Tool));
+    EXPECT_TRUE(topmost(form));
+
+    struct Control {
+        const QWidget* widget;
+        const QWidget* parent;
+        QRect place;
+        const char* caption;
+    };
+    const auto text = [](const QWidget* widget) {
+        if (const auto* box = qobject_cast<const QGroupBox*>(widget))
+            return box->title();
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            return label->text();
+        if (const auto* button = qobject_cast<const QPushButton*>(widget))
+            return button->text();
+        return QString();
+    };
+    const Control controls[] = {
+        {form.GroupBox2, &form, {0, 0, 133, 81}, "MIDI Display"},
+        {form.Label2, form.GroupBox2, {8, 18, 57, 13}, "Event"},
+        {form.CurrentEventLabel, form.GroupBox2, {68, 18, 59, 13}, "0"},
+        {form.ClearGridButton, form.GroupBox2, {4, 34, 59, 21}, "Clear"},
+        {form.SaveTextButton, form.GroupBox2, {68, 34, 59, 21}, "Save Text"},
+        {form.DisplaySettingsButton, form.GroupBox2, {4, 56, 59, 21}, "Settings"},
+        {form.FilterButton, form.GroupBox2, {68, 56, 59, 21}, "Filter"},
+        {form.GroupBox1, &form, {134, 0, 145, 41}, "Sequencer Control"},
+        {form.PlayButton, form.GroupBox1, {4, 14, 45, 21}, "Play"},
+        {form.RewindButton, form.GroupBox1, {50, 14, 45, 21}, "Rewind"},
+        {form.StopButton, form.GroupBox1, {96, 14, 45, 21}, "Stop"},
+        {form.TimerGroupBox, &form, {282, 0, 164, 41}, "Timer"},
+        {form.CurTimeLabel, form.TimerGroupBox, {108, 18, 49, 13}, "0"},
+        {form.ActivityPaintBox, &form, {134, 44, 312, 37}, ""},
+        {form.HelpButton, &form, {452, 6, 59, 21}, "Help"},
+        {form.MimizeButton, &form, {452, 30, 59, 21}, "Minimize"},
+        {form.ExitButton, &form, {452, 54, 59, 21}, "Exit"},
+    };
+    for (const Control& control : controls) {
+        SCOPED_TRACE(control.caption);
+        EXPECT_EQ(control.widget->parentWidget(), control.parent);
+        EXPECT_EQ(control.widget->geometry(), control.place);
+        EXPECT_EQ(text(control.widget), QString::fromUtf8(control.caption));
+    }
+    // The label is as wide as its text, and stays clear of the time beside it.
+    EXPECT_EQ(form.Label1->pos(), QPoint(4, 18));
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("Current Time (mS)"));
+    EXPECT_LE(form.Label1->geometry().right(), form.CurTimeLabel->x());
+    EXPECT_EQ(form.CurTimeLabel->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+TEST(MonitorWindow, GridHasTheSettingsRowsUnderEightTitles)
+{
+    FormRig rig;
+    rig.WriteSettings(settingsWith([](OstraSettings& s) { s.DisplayEventCount = 50; }));
+    const TForm1& form = rig.Create();
+    const QTableView& grid = *form.MIDIGrid;
+    ASSERT_EQ(grid.model(), &form.Grid());
+    EXPECT_EQ(grid.model()->rowCount(), 50);
+    EXPECT_EQ(grid.model()->columnCount(), 8);
+    EXPECT_EQ(grid.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Time (mS)"));
+    EXPECT_FALSE(grid.horizontalHeader()->isHidden());
+    EXPECT_TRUE(grid.verticalHeader()->isHidden()) << "no fixed column";
+    EXPECT_EQ(grid.rowHeight(0), 16);
+    EXPECT_EQ(grid.horizontalHeader()->height(), 16);
+    EXPECT_EQ(grid.selectionMode(), QAbstractItemView::NoSelection);
+    EXPECT_EQ(grid.horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
+    EXPECT_EQ(grid.geometry(), QRect(0, 84, 598, 453 - 85));
+}
+
+TEST(MonitorWindow, TakesItsPlaceAndColumnsFromTheSettingsAndSavesThemWhenItGoes)
+{
+    FormRig rig;
+    rig.WriteSettings(settingsWith([](OstraSettings& s) {
+        s.WindowLeft = 30;
+        s.WindowTop = 40;
+        s.WindowWidth = 700;
+        s.WindowHeight = 500;
+        s.ColumnWidths[0] = 60;
+        s.DisplayFullMode = kDisplayFullStop;
+    }));
+    TForm1& form = rig.Create();
+    EXPECT_EQ(form.pos(), QPoint(30, 40));
+    EXPECT_EQ(form.size(), QSize(700, 500));
+    EXPECT_EQ(form.MIDIGrid->columnWidth(0), 60);
+    EXPECT_EQ(form.MIDIGrid->columnWidth(1), 55);
+    // 700 less the first six (60 + 55 + 39 + 50 + 122 + 32), shared.
+    EXPECT_EQ(form.MIDIGrid->columnWidth(6), 171);
+    EXPECT_EQ(form.MIDIGrid->columnWidth(7), 171);
+
+    form.show();
+    form.resize(650, 480);
+    EXPECT_EQ(form.MIDIGrid->columnWidth(6), 146);
+    EXPECT_EQ(form.MIDIGrid->height(), 480 - 85);
+    form.move(35, 45);
+    form.MIDIGrid->setColumnWidth(2, 44); // dragged by the user
+    rig.form.reset();
+
+    const std::optional<OstraSettings> saved = rig.SavedSettings();
+    ASSERT_TRUE(saved) << "a 228-byte file";
+    EXPECT_EQ(saved->WindowLeft, 35);
+    EXPECT_EQ(saved->WindowTop, 45);
+    EXPECT_EQ(saved->WindowWidth, 650);
+    EXPECT_EQ(saved->WindowHeight, 480);
+    EXPECT_EQ(saved->ColumnWidths,
+              (std::array<std::int32_t, 8>{60, 55, 44, 50, 122, 32, 146, 146}));
+    EXPECT_EQ(saved->DisplayFullMode, kDisplayFullStop) << "the rest comes back as it was read";
+}
+
+struct ModeCase {
+    const char* name;
+    const char* windowMode;
+    std::uint8_t alwaysOnTop;
+    bool borderIcons;
+    bool stepsAside;
+};
+
+void PrintTo(const ModeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class WindowMode : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(WindowMode, DecidesTheBorderIconsAndWhetherTheWindowStepsAside)
+{
+    const ModeCase& c = GetParam();
+    FormRig rig({"--quiet", "--window-mode", c.windowMode});
+    rig.WriteSettings(settingsWith([&](OstraSettings& s) { s.AlwaysOnTop = c.alwaysOnTop; }));
+    TForm1& form = rig.Create();
+    form.show();
+    EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowSystemMenuHint), c.borderIcons);
+    EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint), c.borderIcons);
+    EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint), c.borderIcons);
+    form.AppDeactivate();
+    EXPECT_EQ(form.isMinimized(), c.stepsAside);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WindowMode,
+                         ::testing::Values(ModeCase{"Normal", "1", 0, true, false},
+                                           ModeCase{"NoAnswerIsNormal", "0", 0, true, false},
+                                           ModeCase{"Bare", "2", 0, false, true},
+                                           ModeCase{"BareOnTop", "2", 1, false, false}),
+                         [](const auto& tested) { return std::string(tested.param.name); });
+
+TEST(MonitorWindow, AWindowSavedOffTheScreenComesBackWithinASecond)
+{
+    FormRig rig;
+    rig.WriteSettings(settingsWith([](OstraSettings& s) {
+        s.WindowLeft = -2000;
+        s.WindowTop = -100;
+    }));
+    TForm1& form = rig.Create();
+    form.show();
+    const auto reachable = [&] {
+        const QRect frame = form.frameGeometry();
+        return frame.x() + frame.width() >= 20 && frame.y() >= 1;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(FormRig::WaitFor(reachable));
+    EXPECT_LT(clock.elapsed(), 1100);
+    EXPECT_LT(form.frameGeometry().x() + form.frameGeometry().width(), 30) << "no further";
+}
+
+TEST(MonitorWindow, TransportButtonsDriveTheHostWhoseSongFillsTheGrid)
+{
+    FormRig rig;
+    TForm1& form = rig.Create();
+    form.show();
+    form.PlayButton->click();
+    EXPECT_NE(rig.AskHost(HostQueryRunning), 0);
+    ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().EventCount() >= 30; }));
+    EXPECT_EQ(cell(form, 1, kStatusColumn), QStringLiteral("Sysex Start ($F0)"));
+    EXPECT_EQ(cell(form, 3, kStatusColumn), QStringLiteral("Song Select ($F3)"));
+    EXPECT_TRUE(FormRig::WaitFor(
+        [&] { return form.CurrentEventLabel->text().toInt() == form.Intake().EventCount(); }));
+
+    // The song starts with drums on channel 10; channel 16 plays nothing.
+    EXPECT_TRUE(form.Intake().lights().Lit(kNoteOnLights, 9));
+    EXPECT_FALSE(form.Intake().lights().Lit(kNoteOnLights, 15));
+    QImage on;
+    QImage off;
+    ASSERT_TRUE(LoadBitmapResource(u"MonPos8", on, kMonitorPictures));
+    ASSERT_TRUE(LoadBitmapResource(u"MonNeg8", off, kMonitorPictures));
+    const QImage shown = form.ActivityPaintBox->grab().toImage();
+    const QPoint lit = ActivityRects[kNoteOnLights][9].center();
+    const QPoint dark = ActivityRects[kNoteOnLights][15].center();
+    EXPECT_EQ(shown.pixel(lit), on.pixel(lit));
+    EXPECT_EQ(shown.pixel(dark), off.pixel(dark));
+    EXPECT_NE(on.pixel(dark), off.pixel(dark));
+
+    form.StopButton->click();
+    EXPECT_EQ(rig.AskHost(HostQueryRunning), 0);
+    form.RewindButton->click();
+    form.PlayButton->click();
+    const auto songSelects = [&] {
+        int count = 0;
+        for (std::int32_t row = 1; row <= form.Intake().CurrentRow(); ++row)
+            count += cell(form, row, kStatusColumn) == QStringLiteral("Song Select ($F3)") ? 1 : 0;
+        return count;
+    };
+    EXPECT_TRUE(FormRig::WaitFor([&] { return songSelects() == 2; })) << "the song starts again";
+}
+
+TEST(MonitorWindow, ClearEmptiesTheGridTheClockAndTheLights)
+{
+    FormRig rig;
+    TForm1& form = rig.Create();
+    form.show();
+    form.PlayButton->click();
+    ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().EventCount() >= 30; }));
+    form.StopButton->click();
+    ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().ClockRunning(); }));
+
+    QTest::mouseClick(form.Label1, Qt::LeftButton);
+    EXPECT_FALSE(form.Intake().ClockRunning());
+    EXPECT_EQ(form.Intake().ElapsedMs(), 0);
+    EXPECT_TRUE(FormRig::WaitFor([&] { return form.CurTimeLabel->text() == QStringLiteral("0"); }));
+    EXPECT_GT(form.Intake().EventCount(), 0) << "only the clock";
+
+    form.ClearGridButton->click();
+    EXPECT_EQ(form.Intake().EventCount(), 0);
+    EXPECT_TRUE(cell(form, 1, kNumberColumn).isEmpty());
+    EXPECT_EQ(form.MIDIGrid->verticalScrollBar()->value(), 0);
+    EXPECT_FALSE(form.Intake().lights().Lit(kNoteOnLights, 9));
+    EXPECT_TRUE(
+        FormRig::WaitFor([&] { return form.CurrentEventLabel->text() == QStringLiteral("0"); }));
+}
+
+TEST(MonitorWindow, ClickingTheActivityBoxPutsTheLightsOut)
+{
+    FormRig rig;
+    TForm1& form = rig.Create();
+    form.show();
+    form.PlayButton->click();
+    ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().lights().Lit(kNoteOnLights, 9); }));
+    form.StopButton->click();
+    const std::int64_t shown = form.Intake().EventCount();
+    QTest::mouseClick(form.ActivityPaintBox, Qt::LeftButton);
+    EXPECT_FALSE(form.Intake().lights().Lit(kNoteOnLights, 9));
+    EXPECT_GE(form.Intake().EventCount(), shown) << "the grid stays";
+}
+
+struct BracketCase {
+    const char* name;
+    std::uint8_t alwaysOnTop;
+    std::uint8_t saveTextToFile;
+};
+
+void PrintTo(const BracketCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class DialogBracket : public ::testing::TestWithParam<BracketCase> {};
+
+TEST_P(DialogBracket, DialogsOpenOutsideTheTopmostBandOfAWindowThatStaysOnTop)
+{
+    const BracketCase& c = GetParam();
+    FormRig rig;
+    rig.WriteSettings(settingsWith([&](OstraSettings& s) {
+        s.AlwaysOnTop = c.alwaysOnTop;
+        s.SaveTextToFile = c.saveTextToFile;
+    }));
+    TForm1& form = rig.Create();
+    form.show();
+    std::vector<std::string> opened;
+    const auto dialog = [&](const char* name) {
+        return [&, name] {
+            opened.push_back(name);
+            EXPECT_EQ(topmost(form), c.alwaysOnTop == 0) << name;
+        };
+    };
+    form.Dialogs = {dialog("settings"), dialog("filter"), dialog("file"), dialog("text window")};
+    form.DisplaySettingsButton->click();
+    EXPECT_TRUE(topmost(form));
+    form.FilterButton->click();
+    EXPECT_TRUE(topmost(form));
+    form.SaveTextButton->click();
+    EXPECT_TRUE(topmost(form));
+    EXPECT_EQ(opened, (std::vector<std::string>{"settings", "filter",
+                                                c.saveTextToFile != 0 ? "file" : "text window"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DialogBracket,
+                         ::testing::Values(BracketCase{"OnTopToWindow", 1, 0},
+                                           BracketCase{"OnTopToFile", 1, 1},
+                                           BracketCase{"NotOnTop", 0, 0}),
+                         [](const auto& tested) { return std::string(tested.param.name); });
+
+TEST(MonitorWindow, OnlyAChangedNumberOfEventsEmptiesTheGrid)
+{
+    FormRig rig;
+    TForm1& form = rig.Create();
+    form.show();
+    form.PlayButton->click();
+    ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().EventCount() >= 10; }));
+    form.StopButton->click();
+
+    form.Dialogs.ShowOstraSettings = [] {
+    };
+    form.DisplaySettingsButton->click();
+    EXPECT_GE(form.Intake().EventCount(), 10);
+    EXPECT_FALSE(cell(form, 1, kNumberColumn).isEmpty());
+
+    form.Dialogs.ShowOstraSettings = [&] {
+        form.Settings().DisplayEventCount = 500;
+    };
+    form.DisplaySettingsButton->click();
+    EXPECT_EQ(form.MIDIGrid->model()->rowCount(), 500);
+    EXPECT_EQ(form.Intake().EventCount(), 0);
+    EXPECT_TRUE(cell(form, 1, kNumberColumn).isEmpty());
+}
+
+TEST(MonitorWindow, HelpOpensTheTopicOfTheControlWithTheFocus)
+{
+    FormRig rig;
+    rig.WriteFile("Korvo2.html", "<html></html>");
+    PageCatcher browser;
+    TForm1& form = rig.Create();
+    EXPECT_EQ(form.HelpFile(), QString::fromStdString((rig.exeDir / "Korvo2.html").string()));
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    form.HelpButton->click();
+    form.MIDIGrid->setFocus();
+    QTest::keyClick(form.MIDIGrid, Qt::Key_F1);
+    form.PlayButton->setFocus();
+    QTest::keyClick(form.PlayButton, Qt::Key_F1);
+    ASSERT_EQ(browser.pages.size(), 3U);
+    for (const QUrl& page : browser.pages) {
+        EXPECT_EQ(page.toLocalFile(), form.HelpFile());
+        EXPECT_EQ(page.fragment(), QStringLiteral("context-9"));
+    }
+}
+
+TEST(MonitorWindow, WithoutHelpPagesTheProgramsOwnNameIsChosen)
+{
+    FormRig rig;
+    const TForm1& form = rig.Create();
+    EXPECT_EQ(form.HelpFile(), QString::fromStdString((rig.exeDir / "ostra.html").string()));
+}
+
+TEST(MonitorWindow, ExitClosesTheWindowWhichEndsTheProgram)
+{
+    FormRig rig;
+    TForm1& form = rig.Create();
+    form.show();
+    QSignalSpy closed(&form, &TForm1::Closed);
+    form.ExitButton->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST(MonitorWindow, AnswersTheHostsMarkAndKeepsItInTheBlock)
+{
+    FormRig rig;
+    const TForm1& form = rig.Create();
+    EXPECT_EQ(platform::SendMessageA(form.WindowHandle(), HostMsgSetMark, 77, 0), 1);
+    EXPECT_EQ(hostMark(), 77U);
+    EXPECT_EQ(platform::SendMessageA(form.WindowHandle(), HostCmdPlay, 0, 0), 0)
+        << "a host's command means nothing to a plug-in";
+}
+
+TEST(MonitorWindow, WithoutAHostItSaysSoEndsAndStillSavesItsSettings)
+{
+    FormRig rig(FormRig::NoHost{});
+    MessageBoxAnswerer boxes;
+    const TForm1& form = rig.Create();
+    EXPECT_TRUE(form.TerminateRequested());
+    EXPECT_EQ(form.HostWindow(), 0U);
+    EXPECT_EQ(rig.prompts.asked, std::vector<QString>{QStringLiteral("KORVO.EXE")});
+    EXPECT_EQ(boxes.texts, std::vector<QString>{
+                               QStringLiteral("Could not communicate with EXE, exiting program.")});
+    rig.form.reset();
+    EXPECT_TRUE(rig.SavedSettings());
+}
+
+TEST(MonitorWindow, JapanesePlacesTheGridUnderTheScaledControls)
+{
+    FormRig rig;
+    rig.WriteFile("Language.Ini", "LANGUAGE=Japanese\r\n");
+    const TForm1& form = rig.Create();
+    const double scale = form.DisplayScale();
+    ASSERT_NE(scale, 1.0) << "the Japanese font is larger than the design's";
+    EXPECT_EQ(form.MIDIGrid->y(), nearest(scale * 84));
+    EXPECT_EQ(form.MIDIGrid->height(), form.height() - nearest(scale * 85));
+    EXPECT_EQ(form.MIDIGrid->rowHeight(0), nearest(scale * 16));
+    EXPECT_EQ(form.MIDIGrid->columnWidth(0), nearest(scale * 37));
+    EXPECT_EQ(form.ExitButton->y(), nearest(scale * 54));
+}
+
+// The ring is polled with a 2 ms pause when it is empty: clicks and repaints must not wait
+// for more than a few of those.
+TEST(MonitorWindow, AnswersClicksAndRepaintsPromptlyWhilePolling)
+{
+    FormRig rig;
+    TForm1& form = rig.Create();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    QElapsedTimer clock;
+    std::vector<qint64> clickMs;
+    std::vector<qint64> paintMs;
+    QEventLoop loop;
+    QObject::connect(form.StopButton, &QPushButton::clicked, &loop, [&] {
+        clickMs.push_back(clock.elapsed());
+        loop.quit();
+    });
+    QObject::connect(form.ActivityPaintBox, &PaintBox::OnPaint, &loop, [&] {
+        paintMs.push_back(clock.elapsed());
+        loop.quit();
+    });
+    for (int i = 0; i < 10; ++i) {
+        QTimer::singleShot(20, &loop, [&] {
+            clock.start();
+            const QPointF centre = QRectF(form.StopButton->rect()).center();
+            QCoreApplication::postEvent(
+                form.StopButton, new QMouseEvent(QEvent::MouseButtonPress, centre, centre,
+                                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                form.StopButton, new QMouseEvent(QEvent::MouseButtonRelease, centre, centre,
+                                                 Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        });
+        loop.exec();
+        QTimer::singleShot(20, &loop, [&] {
+            clock.start();
+            form.ActivityPaintBox->update();
+        });
+        loop.exec();
+    }
+    ASSERT_EQ(clickMs.size(), 10U);
+    ASSERT_EQ(paintMs.size(), 10U);
+    EXPECT_LT(*std::max_element(clickMs.begin(), clickMs.end()), 30);
+    EXPECT_LT(*std::max_element(paintMs.begin(), paintMs.end()), 30);
+    std::printf("slowest click %lld ms, slowest repaint %lld ms\n",
+                static_cast<long long>(*std::max_element(clickMs.begin(), clickMs.end())),
+                static_cast<long long>(*std::max_element(paintMs.begin(), paintMs.end())));
+}
+
+} // namespace
+} // namespace velmar::monitor::test
