@@ -1,5 +1,6 @@
 #include "drums/core/KettraSettingsFile.h"
 
+#include "drums/core/SettingsFileName.h"
 #include "runtime/language/Language.h"
 #include "runtime/platform/Files.h"
 
@@ -25,7 +26,7 @@ KettraSettingsFile KettraSettingsFile::Locate(const std::string& exeDir,
 {
     const std::string folder =
         platform::directoryWritable(exeDir) ? withSlash(exeDir) : withSlash(windowsDir);
-    return KettraSettingsFile(folder + LoadNumStr(kFileNameString).toStdString());
+    return KettraSettingsFile(folder + SettingsFileName(LoadNumStr(kFileNameString)));
 }
 
 KettraSettings KettraSettingsFile::Read() const

@@ -1,0 +1,20 @@
+#include "drums/ui/KettraContext.h"
+
+#include "runtime/pictures/ColorCount.h"
+#include "runtime/platform/Files.h"
+
+#include <QGuiApplication>
+
+namespace velmar::drums {
+
+KettraContext KettraContext::Standard()
+{
+    return {
+        .ExeDir = platform::ExeDir(),
+        .WindowsDir = platform::WindowsDir(),
+        .Link = LinkContext::standard(),
+        .DisplayColorCount = [] { return ColorCount(QGuiApplication::primaryScreen()); },
+    };
+}
+
+} // namespace velmar::drums

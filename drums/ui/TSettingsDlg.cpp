@@ -1,0 +1,245 @@
+#include "drums/ui/TSettingsDlg.h"
+
+#include "drums/ui/DesignFont.h"
+#include "runtime/language/Language.h"
+#include "runtime/ui/FormRules.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+
+#include <algorithm>
+#include <array>
+
+namespace velmar::drums {
+
+namespace {
+
+constexpr int kJapanese = 10;
+
+// Rows inside the groups: a label at the left, its spin edit at 184.
+constexpr int kSpinLeft = 184;
+constexpr int kSpinWidth = 49;
+constexpr int kRowHeight = 21;
+constexpr int kLabelLeft = 8;
+constexpr int kLabelWidth = kSpinLeft - kLabelLeft - 4;
+
+template <typename Widget>
+Widget* place(Widget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QGroupBox* group(QWidget* parent, int left, int top, int width, int height)
+{
+    return place(new QGroupBox(parent), left, top, width, height);
+}
+
+QLabel* rowLabel(QGroupBox* group, int top)
+{
+    auto* label = place(new QLabel(group), kLabelLeft, top, kLabelWidth, kRowHeight);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The design's captions were measured in a narrower face; one that does not fit its place
+// is narrowed rather than cut, down to three quarters of its width.
+void fitCaption(QLabel* label)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    if (needed <= label->width())
+        return;
+    constexpr int kNarrowest = 75;
+    QFont narrowed = label->font();
+    narrowed.setStretch(std::max(kNarrowest, 100 * label->width() / needed));
+    label->setFont(narrowed);
+}
+
+QSpinBox* spin(QGroupBox* group, int top, const SettingLimits& limits)
+{
+    auto* edit = place(new QSpinBox(group), kSpinLeft, top, kSpinWidth, kRowHeight);
+    edit->setRange(limits.Min, limits.Max);
+    return edit;
+}
+
+// A check box or radio button on a line of its own in a group.
+template <typename Button>
+Button* line(QGroupBox* group, int top)
+{
+    return place(new Button(group), kLabelLeft, top, group->width() - 2 * kLabelLeft, 17);
+}
+
+QPushButton* button(QWidget* parent, int left)
+{
+    return place(new QPushButton(parent), left, 300, 73, 21);
+}
+
+} // namespace
+
+TSettingsDlg::TSettingsDlg(KettraSettings& settings, std::function<int()> colorCount,
+                           QString helpFile, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , OnTopCheckbox(place(new QCheckBox(this), 16, 8, 197, 17))
+    , GroupBox1(group(this, 8, 32, 241, 113))
+    , Label5(rowLabel(GroupBox1, 24))
+    , DrumMIDIPortSpin(spin(GroupBox1, 24, kPortLimits))
+    , Label6(rowLabel(GroupBox1, 52))
+    , DrumMIDIChanSpin(spin(GroupBox1, 52, kChannelLimits))
+    , Label4(rowLabel(GroupBox1, 80))
+    , DrumDurationBoostSpin(spin(GroupBox1, 80, kDurationBoostLimits))
+    , VelGroup(group(this, 8, 156, 241, 117))
+    , Label1(rowLabel(VelGroup, 24))
+    , HiVelSpin(spin(VelGroup, 24, kVelocityLimits))
+    , Label2(rowLabel(VelGroup, 52))
+    , LoVelSpin(spin(VelGroup, 52, kVelocityLimits))
+    , RandCheck(place(new QCheckBox(VelGroup), kLabelLeft, 82, 97, 17))
+    , Label3(place(new QLabel(VelGroup), 108, 80, 72, kRowHeight))
+    , RandRange(spin(VelGroup, 80, kRandomRangeLimits))
+    , NumColorsLabel(place(new QLabel(this), 8, 280, 241, 57))
+    , HintGroup(group(this, 256, 32, 241, 97))
+    , NoteNameCheckbox(line<QCheckBox>(HintGroup, 18))
+    , NoteNumCheckbox(line<QCheckBox>(HintGroup, 36))
+    , CompKeyCheckbox(line<QCheckBox>(HintGroup, 54))
+    , DisplayDrumKeys(line<QCheckBox>(HintGroup, 72))
+    , ShowGroup(group(this, 256, 136, 241, 57))
+    , ShowAllRadio(line<QRadioButton>(ShowGroup, 16))
+    , ShowUsedRadio(line<QRadioButton>(ShowGroup, 34))
+    , TransportKeysGroup(group(this, 256, 200, 241, 73))
+    , OKButton(button(this, 260))
+    , CancelButton(button(this, 344))
+    , HelpButton(button(this, 428))
+    , m_settings(settings)
+    , m_colorCount(std::move(colorCount))
+    , m_helpFile(std::move(helpFile))
+{
+    setObjectName(QStringLiteral("SettingsDlg"));
+    setFont(DesignFont());
+    resize(505, 343);
+    Label3->setTextFormat(Qt::PlainText);
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    NumColorsLabel->setTextFormat(Qt::PlainText);
+    NumColorsLabel->setWordWrap(true);
+    NumColorsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    OKButton->setDefault(true);
+
+    FormCreate();
+
+    connect(OKButton, &QPushButton::clicked, this, &TSettingsDlg::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TSettingsDlg::CancelButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &TSettingsDlg::HelpButtonClick);
+}
+
+void TSettingsDlg::FormCreate()
+{
+    if (languageState().LanguageIndex == kJapanese)
+        ApplyJapaneseFontAdjustment(*this, false);
+    setFixedSize(size());
+    if (const QScreen* display = screen())
+        move(display->geometry().center() - rect().center());
+
+    setWindowTitle(LoadNumStr(4085));
+    OnTopCheckbox->setText(LoadNumStr(3771));
+    GroupBox1->setTitle(LoadNumStr(4642));
+    Label5->setText(LoadNumStr(4643));
+    Label6->setText(LoadNumStr(4644));
+    Label4->setText(LoadNumStr(4645));
+    VelGroup->setTitle(LoadNumStr(3567));
+    Label1->setText(LoadNumStr(3568));
+    Label2->setText(LoadNumStr(3569));
+    RandCheck->setText(LoadNumStr(3570));
+    Label3->setText(LoadNumStr(3571));
+    HintGroup->setTitle(LoadNumStr(3572));
+    NoteNameCheckbox->setText(LoadNumStr(3573));
+    NoteNumCheckbox->setText(LoadNumStr(3574));
+    CompKeyCheckbox->setText(LoadNumStr(3575));
+    DisplayDrumKeys->setText(LoadNumStr(4646));
+    ShowGroup->setTitle(LoadNumStr(3576));
+    ShowAllRadio->setText(LoadNumStr(3577));
+    ShowUsedRadio->setText(LoadNumStr(3578));
+    TransportKeysGroup->setTitle(LoadNumStr(4081));
+    OKButton->setText(LoadNumStr(3579));
+    CancelButton->setText(LoadNumStr(3580));
+    HelpButton->setText(LoadNumStr(3581));
+    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6})
+        fitCaption(label);
+
+    constexpr std::array<std::uint16_t, 3> kItems{4082, 4083, 4084};
+    int top = 16;
+    for (std::size_t index = 0; index < kItems.size(); ++index) {
+        auto* item = line<QRadioButton>(TransportKeysGroup, top);
+        item->setText(LoadNumStr(kItems[index]));
+        m_transportKeysItems.addButton(item, static_cast<int>(index));
+        top += 18;
+    }
+}
+
+void TSettingsDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TSettingsDlg::FormShow()
+{
+    const SettingsDialogFields fields = SettingsDialogFields::FormShow(m_settings);
+    HiVelSpin->setValue(fields.HiVelocity);
+    LoVelSpin->setValue(fields.LoVelocity);
+    RandCheck->setChecked(fields.Randomize);
+    RandRange->setValue(fields.RandomRange);
+    NoteNameCheckbox->setChecked(fields.ShowNoteName);
+    NoteNumCheckbox->setChecked(fields.ShowNoteNumber);
+    CompKeyCheckbox->setChecked(fields.ShowComputerKey);
+    (fields.ShowAll ? ShowAllRadio : ShowUsedRadio)->setChecked(true);
+    OnTopCheckbox->setChecked(fields.OnTop);
+    m_transportKeysItems.button(fields.TransportKeys)->setChecked(true);
+    DisplayDrumKeys->setChecked(fields.DisplayDrumKeys);
+    DrumDurationBoostSpin->setValue(fields.DurationBoost);
+    DrumMIDIPortSpin->setValue(fields.DrumPort);
+    DrumMIDIChanSpin->setValue(fields.DrumChannel);
+    NumColorsLabel->setText(NumColorsText(m_colorCount()));
+    OKButton->setFocus();
+}
+
+void TSettingsDlg::OKButtonClick()
+{
+    Fields().OKButtonClick(m_settings);
+    accept();
+}
+
+void TSettingsDlg::CancelButtonClick()
+{
+    reject();
+}
+
+void TSettingsDlg::HelpButtonClick()
+{
+    OpenHelp(this, m_helpFile, kSettingsHelpContext);
+}
+
+SettingsDialogFields TSettingsDlg::Fields() const
+{
+    SettingsDialogFields fields;
+    fields.HiVelocity = HiVelSpin->value();
+    fields.LoVelocity = LoVelSpin->value();
+    fields.Randomize = RandCheck->isChecked();
+    fields.RandomRange = RandRange->value();
+    fields.ShowNoteName = NoteNameCheckbox->isChecked();
+    fields.ShowNoteNumber = NoteNumCheckbox->isChecked();
+    fields.ShowComputerKey = CompKeyCheckbox->isChecked();
+    fields.DisplayDrumKeys = DisplayDrumKeys->isChecked();
+    fields.ShowAll = ShowAllRadio->isChecked();
+    fields.OnTop = OnTopCheckbox->isChecked();
+    fields.TransportKeys = m_transportKeysItems.checkedId();
+    fields.DurationBoost = DrumDurationBoostSpin->value();
+    fields.DrumPort = DrumMIDIPortSpin->value();
+    fields.DrumChannel = DrumMIDIChanSpin->value();
+    return fields;
+}
+
+} // namespace velmar::drums

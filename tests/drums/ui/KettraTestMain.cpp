@@ -1,0 +1,18 @@
+#include "tests/drums/ui/FormRig.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+// Widget tests need the application object; grabs go where the tests were started.
+int main(int argc, char** argv)
+{
+    // Without a screen also where the test is listed, outside CTest's environment.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    velmar::drums::test::SetGrabDirectory(std::filesystem::current_path());
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
