@@ -31,6 +31,17 @@ std::optional<FloodOptions> parseFlood(const QString& text)
     return FloodOptions{static_cast<std::uint32_t>(*rate), static_cast<std::uint32_t>(*seconds)};
 }
 
+// "N=VALUE" with N a whole number in [low, high].
+std::optional<std::pair<long long, QString>> assignment(const QString& text, long long low,
+                                                        long long high)
+{
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    const auto key = equals > 0 ? number(text.left(equals), low, high) : std::nullopt;
+    if (!key || equals + 1 >= text.size())
+        return std::nullopt;
+    return std::make_pair(*key, text.mid(equals + 1));
+}
+
 KorvoCommandLine failure(const QString& text)
 {
     KorvoCommandLine result;
@@ -75,7 +86,41 @@ KorvoCommandLine ParseKorvoCommandLine(const QStringList& arguments)
         QStringLiteral("RATE[:SECONDS]"));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
                                    QStringLiteral("Print nothing but errors."));
-    parser.addOptions({help, version, loop, windowMode, drumDelay, port, autoplay, flood, quiet});
+    const QCommandLineOption song(QStringLiteral("song"),
+                                  QStringLiteral("Play this Type 0 or Type 1 MIDI file instead of "
+                                                 "the demo song."),
+                                  QStringLiteral("FILE.mid"));
+    const QCommandLineOption trackPort(
+        QStringLiteral("track-port"),
+        QStringLiteral("Play track T of the song on output port N (1-16); may be repeated."),
+        QStringLiteral("T=N"));
+    const QCommandLineOption recordTo(
+        QStringLiteral("record-to"),
+        QStringLiteral("Write each recorded take to this file (default: a timestamped file in "
+                       "your music or home directory)."),
+        QStringLiteral("FILE.mid"));
+    const QCommandLineOption midiIn(
+        QStringLiteral("midi-in"),
+        QStringLiteral("Take MIDI from this input: part of its name, its number, or 'virtual' "
+                       "(default: a virtual input and the first hardware input); may be "
+                       "repeated."),
+        QStringLiteral("NAME|NUMBER|virtual"));
+    const QCommandLineOption midiOut(
+        QStringLiteral("midi-out"),
+        QStringLiteral("Send output port N (1-16) to this MIDI output (default: port 1 to a "
+                       "virtual output); may be repeated."),
+        QStringLiteral("N=NAME|NUMBER|virtual"));
+    const QCommandLineOption midiApi(QStringLiteral("midi-api"),
+                                     QStringLiteral("The MIDI system: alsa or jack (default: "
+                                                    "ALSA, else JACK)."),
+                                     QStringLiteral("alsa|jack"));
+    const QCommandLineOption listPorts(QStringLiteral("list-ports"),
+                                       QStringLiteral("List the MIDI ports and exit."));
+    const QCommandLineOption noSynth(
+        QStringLiteral("no-synth"),
+        QStringLiteral("Do not sound port 1 through the embedded General MIDI synthesizer."));
+    parser.addOptions({help, version, loop, windowMode, drumDelay, port, autoplay, flood, quiet,
+                       song, trackPort, recordTo, midiIn, midiOut, midiApi, listPorts, noSynth});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -106,6 +151,38 @@ KorvoCommandLine ParseKorvoCommandLine(const QStringList& arguments)
         if (!result.options.flood)
             return failure(QStringLiteral("--flood takes RATE or RATE:SECONDS, both above 0"));
     }
+    for (const QString& value : parser.values(trackPort)) {
+        const auto chosen = assignment(value, 1, 65535);
+        const auto target = chosen ? number(chosen->second, 1, 16) : std::nullopt;
+        if (!target)
+            return failure(QStringLiteral("--track-port takes T=N, a track from 1 and a port "
+                                          "from 1 to 16"));
+        result.trackPorts[static_cast<int>(chosen->first)] = static_cast<std::uint16_t>(*target);
+    }
+    for (const QString& value : parser.values(midiOut)) {
+        const auto chosen = assignment(value, 1, 16);
+        if (!chosen)
+            return failure(QStringLiteral("--midi-out takes N=NAME, N=NUMBER or N=virtual, with "
+                                          "N from 1 to 16"));
+        result.midi.outputs[static_cast<std::uint16_t>(chosen->first)] =
+            chosen->second.toStdString();
+    }
+    for (const QString& value : parser.values(midiIn)) {
+        if (value.isEmpty())
+            return failure(QStringLiteral("--midi-in takes a name, a number or 'virtual'"));
+        result.midi.inputs.push_back(value.toStdString());
+    }
+    if (parser.isSet(midiApi)) {
+        const QString api = parser.value(midiApi).toLower();
+        if (api != QStringLiteral("alsa") && api != QStringLiteral("jack"))
+            return failure(QStringLiteral("--midi-api takes alsa or jack"));
+        result.midi.api = api.toStdString();
+    }
+    result.songPath = parser.value(song).toStdString();
+    result.listPorts = parser.isSet(listPorts);
+    result.synth = !parser.isSet(noSynth);
+    result.options.writeTakes = true;
+    result.options.recordTo = parser.value(recordTo).toStdString();
     result.options.loop = parser.isSet(loop);
     result.options.windowMode = *mode;
     result.options.drumDelayMs = *delay;

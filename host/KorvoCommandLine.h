@@ -1,6 +1,8 @@
 #pragma once
 
 #include "host/KorvoHost.h"
+#include "host/RtMidiPorts.h"
+#include "host/SmfSong.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,6 +12,11 @@ namespace velmar::host {
 struct KorvoCommandLine {
     KorvoOptions options;
     bool quiet = false;
+    std::string songPath; // empty: the demo song
+    TrackPorts trackPorts;
+    MidiPortOptions midi;
+    bool listPorts = false;
+    bool synth = true; // sound port 1 through the embedded synth
     // Set when the program should print this and end: help, version or an error.
     QString message;
     int exitCode = 0;

@@ -1,5 +1,7 @@
 #include "host/KorvoHost.h"
 
+#include "host/MidiBytes.h"
+#include "host/SmfTake.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 
@@ -17,6 +19,7 @@ namespace {
 constexpr const char* kBlockName = "KorvoExeInfo";
 constexpr std::int32_t kBlockLength = static_cast<std::int32_t>(HostLinkBlock::kSize);
 constexpr std::uint16_t kFloodPort = 1;
+constexpr std::uint16_t kInputSource = 0;
 // How long one tick may wait for the plug-in to make room in a full ring.
 constexpr std::uint32_t kRoomWaitMs = 1;
 
@@ -65,10 +68,11 @@ bool isChannelMessage(platform::LPARAM packed)
 } // namespace
 
 KorvoHost::KorvoHost(const KorvoOptions& options, Song song, ClockFunction clock,
-                     StatusFunction status)
+                     StatusFunction status, std::unique_ptr<MidiPorts> ports)
     : m_options(options)
     , m_clock(std::move(clock))
     , m_status(std::move(status))
+    , m_ports(std::move(ports))
     , m_map(TMemMap::Create(kBlockName, kBlockLength))
     , m_ring(m_map->Data())
     , m_sequencer(m_options.flood ? FloodSource(*m_options.flood).TransportSong() : std::move(song),
@@ -106,6 +110,8 @@ platform::LRESULT KorvoHost::HandleMessage(platform::UINT message, platform::WPA
         ChangeTransport([this](std::uint32_t now) { m_sequencer.Rewind(now); });
         return 0;
     case HostCmdRecord:
+        if (m_sequencer.state() == TransportState::Recording)
+            EndTake(); // a new take starts
         ChangeTransport([this](std::uint32_t now) { m_sequencer.Record(now); });
         return 0;
     case HostQueryRunning:
@@ -160,6 +166,8 @@ void KorvoHost::ChangeTransport(const std::function<void(std::uint32_t)>& change
     const TransportState before = m_sequencer.state();
     const std::uint32_t now = m_clock();
     change(now);
+    if (before == TransportState::Recording && m_sequencer.state() != TransportState::Recording)
+        EndTake();
     if (m_flood && m_sequencer.positionMs(now) == 0)
         m_flood->next = 0;
     if (m_sequencer.state() != before || m_sequencer.positionMs(now) == 0)
@@ -174,7 +182,7 @@ void KorvoHost::PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed)
     }
     ++m_counters.playedByPlugIn;
     if (m_status) {
-        // Until korvo has MIDI ports, what a plug-in plays is only shown here.
+        // Shown too, for a user whose port 1 makes no sound.
         char line[64];
         const PackedMidiMessage message(static_cast<std::uint32_t>(packed));
         std::snprintf(line, sizeof line, "korvo: port %d plays %02X %02X %02X",
@@ -182,25 +190,66 @@ void KorvoHost::PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed)
         m_status(line);
     }
     const std::uint32_t now = m_clock();
-    m_pending.push_back({now,
-                         {0,
+    const SongEvent event{0,
                           static_cast<std::uint16_t>(port),
                           PackedMidiMessage(static_cast<std::uint32_t>(packed)),
-                          {}}});
+                          {}};
+    if (m_ports)
+        m_ports->Play(event);
+    m_pending.push_back({now, event});
     Flush(now);
 }
 
 void KorvoHost::Tick()
 {
     const std::uint32_t now = m_clock();
+    const bool wasRecording = m_sequencer.state() == TransportState::Recording;
+    TakeInput(now);
     m_sequencer.Advance(now, *this);
     Flush(now);
+    if (wasRecording && m_sequencer.state() != TransportState::Recording)
+        EndTake();
     if (std::exchange(m_reportDue, false))
         Report();
 }
 
+void KorvoHost::TakeInput(std::uint32_t nowMs)
+{
+    if (!m_ports)
+        return;
+    m_ports->input().Drain([this, nowMs](std::span<const std::uint8_t> bytes, std::int64_t) {
+        const MidiBytes read = ReadMidiBytes(bytes);
+        const bool fits =
+            read.kind == MidiBytes::Kind::Short ||
+            (read.kind == MidiBytes::Kind::SysEx && HostRingWriter::SysExFits(read.sysEx.size()));
+        if (!fits) {
+            ++m_counters.refused;
+            return;
+        }
+        ++m_counters.received;
+        m_pending.push_back(
+            {nowMs, {0, kInputSource, read.message, {read.sysEx.begin(), read.sysEx.end()}}});
+        if (read.message.status() < 0xF0)
+            m_sequencer.RecordEvent(read.message, nowMs);
+    });
+}
+
+void KorvoHost::EndTake()
+{
+    if (!m_options.writeTakes || m_sequencer.take().empty())
+        return;
+    const std::string path = m_options.recordTo.empty() ? DefaultTakePath() : m_options.recordTo;
+    const std::string error = SaveTake(path, m_sequencer.song(), m_sequencer.take());
+    if (m_status)
+        m_status(error.empty() ? "korvo: take of " + std::to_string(m_sequencer.take().size()) +
+                                     " events written to " + path
+                               : "korvo: the take was not written: " + error);
+}
+
 void KorvoHost::PlayEvent(const SongEvent& event)
 {
+    if (m_ports)
+        m_ports->Play(event);
     if (event.isSysEx() && !HostRingWriter::SysExFits(event.sysEx.size())) {
         ++m_counters.refused; // empty, or longer than the whole SysEx area
         return;
@@ -277,6 +326,8 @@ std::string KorvoHost::StatusLine() const
     if (m_counters.heldBack > 0)
         line << " (longest " << m_counters.longestHoldMs << " ms)";
     line << ", " << (signedIn() ? "plug-in signed in" : "no plug-in");
+    if (m_counters.received > 0)
+        line << ", " << m_counters.received << " from MIDI input";
     if (m_counters.playedByPlugIn > 0)
         line << ", " << m_counters.playedByPlugIn << " notes played for it";
     return line.str();

@@ -2,6 +2,7 @@
 
 #include "host/FloodSource.h"
 #include "host/HostRingWriter.h"
+#include "host/MidiPorts.h"
 #include "host/Sequencer.h"
 #include "runtime/TMemMap.h"
 #include "runtime/platform/Windows.h"
@@ -22,6 +23,9 @@ struct KorvoOptions {
     std::uint16_t drumPort = 1;
     bool autoplay = false;
     std::optional<FloodOptions> flood;
+    // Whether a take is written when it ends, and where (empty: a timestamped file).
+    bool writeTakes = false;
+    std::string recordTo;
 };
 
 // What the host has done, for its status line and for tests.
@@ -30,7 +34,8 @@ struct KorvoCounters {
     std::uint64_t heldBack = 0; // events that waited for room in the ring
     std::uint32_t longestHoldMs = 0;
     std::uint64_t playedByPlugIn = 0; // notes a plug-in asked the host to play
-    std::uint64_t refused = 0;        // messages from a plug-in that were no valid MIDI
+    std::uint64_t refused = 0;        // messages that were no valid MIDI, or did not fit
+    std::uint64_t received = 0;       // messages from the MIDI input
 };
 
 // The host's side of everything a plug-in relies on: the host link block, the main window
@@ -44,7 +49,9 @@ public:
 
     // Throws EMemMapException or platform::PlatformError when the block or the window
     // cannot be made.
-    KorvoHost(const KorvoOptions& options, Song song, ClockFunction clock, StatusFunction status);
+    // Without `ports` nothing is played to or taken from MIDI ports.
+    KorvoHost(const KorvoOptions& options, Song song, ClockFunction clock, StatusFunction status,
+              std::unique_ptr<MidiPorts> ports = nullptr);
     ~KorvoHost() override;
     KorvoHost(const KorvoHost&) = delete;
     KorvoHost& operator=(const KorvoHost&) = delete;
@@ -53,6 +60,8 @@ public:
     void Tick();
 
     [[nodiscard]] platform::HWND window() const { return m_window->hwnd(); }
+    // Readable when MIDI input waits, so the caller can Tick() at once (-1: none).
+    [[nodiscard]] int inputWakeFd() const { return m_ports ? m_ports->input().wakeFd() : -1; }
     [[nodiscard]] bool signedIn() const { return m_plugInPid != 0; }
     [[nodiscard]] platform::HWND plugInWindow() const { return m_plugInWindow; }
     [[nodiscard]] const Sequencer& sequencer() const { return m_sequencer; }
@@ -76,6 +85,8 @@ private:
     void BarStarted(int bar) override;
     void StoppedAtEnd() override;
 
+    void TakeInput(std::uint32_t nowMs);
+    void EndTake();
     void Flush(std::uint32_t nowMs);
     bool TryWrite(const SongEvent& event);
     void NoteWritten(std::uint32_t dueMs, std::uint32_t nowMs);
@@ -84,6 +95,7 @@ private:
     KorvoOptions m_options;
     ClockFunction m_clock;
     StatusFunction m_status;
+    std::unique_ptr<MidiPorts> m_ports;
     std::unique_ptr<TMemMap> m_map;
     HostRingWriter m_ring;
     Sequencer m_sequencer;
