@@ -12,6 +12,8 @@ namespace velmar::monitor {
 
 // The help context of the settings dialog's Help button and controls.
 inline constexpr int kSettingsHelpContext = 11;
+// The form itself, when none of its controls has the focus.
+inline constexpr int kSettingsFormHelpContext = 3;
 
 // The ranges of the two spin boxes, and the longest quiet period OK stores.
 inline constexpr int kMinDisplayEvents = 10;

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextCursor>
 
 namespace velmar::monitor {
@@ -75,6 +76,9 @@ TForm5::TForm5(const EventGridModel& grid, const EventIntake& intake, const Ostr
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this,
+            [this] { OpenHelp(this, m_helpFile, kTextWindowHelpContext); });
+    // F1 anywhere in the dialog opens the same page as its Help button.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { OpenHelp(this, m_helpFile, kTextWindowHelpContext); });
     connect(SelectAllButton, &QPushButton::clicked, this, &TForm5::SelectAllButtonClick);
     connect(ClearButton, &QPushButton::clicked, this, &TForm5::ClearButtonClick);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -140,6 +141,9 @@ TOstraFilter::TOstraFilter(OstraSettings& settings, QWidget& mainWindow, QString
     connect(OKButton, &QPushButton::clicked, this, &TOstraFilter::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TOstraFilter::CancelButtonClick);
     connect(HelpButton, &QPushButton::clicked, this,
+            [this] { OpenHelp(this, m_helpFile, kFilterHelpContext); });
+    // F1 anywhere in the dialog opens the same page as its Help button.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { OpenHelp(this, m_helpFile, kFilterHelpContext); });
 }
 

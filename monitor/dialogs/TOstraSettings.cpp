@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSpinBox>
 
 namespace velmar::monitor {
@@ -74,6 +75,11 @@ TOstraSettings::TOstraSettings(OstraSettings& settings, QWidget& mainWindow, QSt
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this,
             [this] { OpenHelp(this, m_helpFile, kSettingsHelpContext); });
+    // F1 opens the controls' page, or the form's own when no control has the focus.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
+        const bool onControl = focusWidget() != nullptr && focusWidget() != this;
+        OpenHelp(this, m_helpFile, onControl ? kSettingsHelpContext : kSettingsFormHelpContext);
+    });
 }
 
 void TOstraSettings::OKButtonClick()

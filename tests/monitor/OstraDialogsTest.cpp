@@ -5,15 +5,18 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace velmar::monitor::test {
 namespace {
 
-TEST(MonitorWindow, ButtonsOpenTheirDialogsModally)
+TEST(MonitorWindow, ButtonsOpenTheirDialogsModallyAndF1OpensEachOnesHelp)
 {
     FormRig rig;
+    rig.WriteFile("Korvo2.html", "<html></html>");
+    PageCatcher browser;
     TForm1& form = rig.Create();
     const OstraDialogs dialogs(form);
     form.show();
@@ -23,6 +26,9 @@ TEST(MonitorWindow, ButtonsOpenTheirDialogsModally)
     QObject::connect(&closer, &QTimer::timeout, &closer, [&] {
         if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             opened.push_back(QString::fromLatin1(modal->metaObject()->className()));
+            modal->activateWindow();
+            if (QTest::qWaitForWindowActive(modal))
+                QTest::keyClick(modal, Qt::Key_F1);
             modal->reject();
         }
     });
@@ -34,6 +40,12 @@ TEST(MonitorWindow, ButtonsOpenTheirDialogsModally)
     EXPECT_TRUE(opened[0].endsWith(QStringLiteral("TOstraSettings"))) << opened[0].toStdString();
     EXPECT_TRUE(opened[1].endsWith(QStringLiteral("TOstraFilter"))) << opened[1].toStdString();
     EXPECT_TRUE(opened[2].endsWith(QStringLiteral("TForm5"))) << opened[2].toStdString();
+    std::vector<QString> topics;
+    for (const QUrl& page : browser.pages)
+        topics.push_back(page.fragment());
+    EXPECT_EQ(topics,
+              (std::vector<QString>{QStringLiteral("context-11"), QStringLiteral("context-12"),
+                                    QStringLiteral("context-13")}));
 }
 
 } // namespace
