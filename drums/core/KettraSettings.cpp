@@ -1,6 +1,7 @@
 #include "drums/core/KettraSettings.h"
 
-#include <type_traits>
+#include "runtime/PackedRecord.h"
+
 
 namespace velmar::drums {
 
@@ -36,15 +37,6 @@ void visitFields(Record& settings, Visit&& visit)
 }
 
 template <typename Field>
-using Unsigned = std::make_unsigned_t<std::remove_cvref_t<Field>>;
-
-template <typename Flag>
-Flag asFlag(Flag value)
-{
-    return value != 0 ? Flag{1} : Flag{0};
-}
-
-template <typename Field>
 Field bring(const SettingLimits& limits, Field value)
 {
     return static_cast<Field>(limits.Bring(value));
@@ -55,11 +47,8 @@ Field bring(const SettingLimits& limits, Field value)
 KettraSettings::Bytes KettraSettings::ToBytes() const
 {
     Bytes bytes{};
-    visitFields(*this, [&](std::size_t offset, const auto& field) {
-        const auto value = static_cast<Unsigned<decltype(field)>>(field);
-        for (std::size_t i = 0; i < sizeof(field); ++i)
-            bytes[offset + i] = static_cast<std::byte>((value >> (8U * i)) & 0xFFU);
-    });
+    visitFields(*this,
+                [&](std::size_t offset, const auto& field) { StorePacked(bytes, offset, field); });
     return bytes;
 }
 
@@ -69,13 +58,8 @@ KettraSettings KettraSettings::FromBytes(std::span<const std::byte> bytes)
     std::copy_n(bytes.begin(), std::min(bytes.size(), kSize), image.begin());
 
     KettraSettings settings;
-    visitFields(settings, [&](std::size_t offset, auto& field) {
-        using Field = std::remove_reference_t<decltype(field)>;
-        unsigned value = 0;
-        for (std::size_t i = 0; i < sizeof(field); ++i)
-            value |= std::to_integer<unsigned>(image[offset + i]) << (8U * i);
-        field = static_cast<Field>(static_cast<Unsigned<Field>>(value));
-    });
+    visitFields(settings,
+                [&](std::size_t offset, auto& field) { LoadPacked(image, offset, field); });
     return settings;
 }
 
@@ -105,15 +89,15 @@ KettraSettings BringIntoRange(KettraSettings settings)
     const KettraSettings defaults;
     settings.LoVelocity = bring(kVelocityLimits, settings.LoVelocity);
     settings.HiVelocity = bring(kVelocityLimits, settings.HiVelocity);
-    settings.RandomizeVelocity = asFlag(settings.RandomizeVelocity);
+    settings.RandomizeVelocity = AsFlag(settings.RandomizeVelocity);
     settings.RandomRange = bring(kRandomRangeLimits, settings.RandomRange);
     // Recomputed rather than trusted: a damaged span or base would play velocities
     // outside 1..127. For any file the program wrote this changes nothing.
     DeriveRandomSpans(settings);
     // A flag of 2 would hide instruments (not "all") yet never reveal them (not "used").
-    settings.ShowAllInstruments = asFlag(settings.ShowAllInstruments);
-    settings.AlwaysOnTop = asFlag(settings.AlwaysOnTop);
-    settings.QwertyOnDrums = asFlag(settings.QwertyOnDrums);
+    settings.ShowAllInstruments = AsFlag(settings.ShowAllInstruments);
+    settings.AlwaysOnTop = AsFlag(settings.AlwaysOnTop);
+    settings.QwertyOnDrums = AsFlag(settings.QwertyOnDrums);
     if (settings.ClientWidth < 1)
         settings.ClientWidth = defaults.ClientWidth;
     if (settings.ClientHeight < 1)

@@ -1,7 +1,8 @@
 #include "monitor/core/OstraSettings.h"
 
+#include "runtime/PackedRecord.h"
+
 #include <algorithm>
-#include <type_traits>
 
 namespace velmar::monitor {
 
@@ -36,48 +37,11 @@ void visitFields(Record& settings, Visit&& visit)
     visit(196, settings.ColumnWidths);
 }
 
-template <typename Field>
-using Unsigned = std::make_unsigned_t<std::remove_cvref_t<Field>>;
-
-template <typename Field>
-void storeField(OstraSettings::Bytes& bytes, std::size_t offset, const Field& field)
-{
-    if constexpr (std::is_integral_v<Field>) {
-        const auto value = static_cast<Unsigned<Field>>(field);
-        for (std::size_t i = 0; i < sizeof(Field); ++i)
-            bytes[offset + i] = static_cast<std::byte>((value >> (8U * i)) & 0xFFU);
-    } else {
-        for (std::size_t i = 0; i < field.size(); ++i)
-            storeField(bytes, offset + i * sizeof(field[0]), field[i]);
-    }
-}
-
-template <typename Field>
-void loadField(const OstraSettings::Bytes& bytes, std::size_t offset, Field& field)
-{
-    if constexpr (std::is_integral_v<Field>) {
-        Unsigned<Field> value = 0;
-        for (std::size_t i = 0; i < sizeof(Field); ++i)
-            value = static_cast<Unsigned<Field>>(
-                value | (std::to_integer<Unsigned<Field>>(bytes[offset + i]) << (8U * i)));
-        field = static_cast<Field>(value);
-    } else {
-        for (std::size_t i = 0; i < field.size(); ++i)
-            loadField(bytes, offset + i * sizeof(field[0]), field[i]);
-    }
-}
-
-template <typename Flag>
-Flag asFlag(Flag value)
-{
-    return value != 0 ? Flag{1} : Flag{0};
-}
-
 template <std::size_t Count>
 void asFlags(std::array<std::uint8_t, Count>& flags)
 {
     for (std::uint8_t& flag : flags)
-        flag = asFlag(flag);
+        flag = AsFlag(flag);
 }
 
 } // namespace
@@ -86,7 +50,7 @@ OstraSettings::Bytes OstraSettings::ToBytes() const
 {
     Bytes bytes{};
     visitFields(*this,
-                [&](std::size_t offset, const auto& field) { storeField(bytes, offset, field); });
+                [&](std::size_t offset, const auto& field) { StorePacked(bytes, offset, field); });
     return bytes;
 }
 
@@ -97,7 +61,7 @@ OstraSettings OstraSettings::FromBytes(std::span<const std::byte> bytes)
 
     OstraSettings settings;
     visitFields(settings,
-                [&](std::size_t offset, auto& field) { loadField(image, offset, field); });
+                [&](std::size_t offset, auto& field) { LoadPacked(image, offset, field); });
     return settings;
 }
 
@@ -118,8 +82,8 @@ OstraSettings BringIntoRange(OstraSettings settings)
     if (settings.FilterMode != kFilterOnly && settings.FilterMode != kFilterAllExcept)
         settings.FilterMode = defaults.FilterMode;
     // A flag of 2 would show as ticked yet pass under "All Except...".
-    settings.ShowComputerInput = asFlag(settings.ShowComputerInput);
-    settings.ShowHostOutput = asFlag(settings.ShowHostOutput);
+    settings.ShowComputerInput = AsFlag(settings.ShowComputerInput);
+    settings.ShowHostOutput = AsFlag(settings.ShowHostOutput);
     asFlags(settings.EventTypeFilter);
     asFlags(settings.ChannelFilter);
     asFlags(settings.ControllerFilter);
@@ -127,13 +91,13 @@ OstraSettings BringIntoRange(OstraSettings settings)
     if (settings.InactivityStopMs < 1)
         settings.InactivityStopMs = defaults.InactivityStopMs;
     settings.InactivityStopMs = std::min(settings.InactivityStopMs, kMaxInactivityStopMs);
-    settings.AlwaysOnTop = asFlag(settings.AlwaysOnTop);
-    settings.SaveTextToFile = asFlag(settings.SaveTextToFile);
-    settings.DecimalChannels = asFlag(settings.DecimalChannels);
-    settings.DecimalEventTypes = asFlag(settings.DecimalEventTypes);
-    settings.DecimalData = asFlag(settings.DecimalData);
-    settings.OneBasedPrograms = asFlag(settings.OneBasedPrograms);
-    settings.OneBasedChannels = asFlag(settings.OneBasedChannels);
+    settings.AlwaysOnTop = AsFlag(settings.AlwaysOnTop);
+    settings.SaveTextToFile = AsFlag(settings.SaveTextToFile);
+    settings.DecimalChannels = AsFlag(settings.DecimalChannels);
+    settings.DecimalEventTypes = AsFlag(settings.DecimalEventTypes);
+    settings.DecimalData = AsFlag(settings.DecimalData);
+    settings.OneBasedPrograms = AsFlag(settings.OneBasedPrograms);
+    settings.OneBasedChannels = AsFlag(settings.OneBasedChannels);
     if (settings.WindowWidth < 1)
         settings.WindowWidth = defaults.WindowWidth;
     if (settings.WindowHeight < 1)
