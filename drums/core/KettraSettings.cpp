@@ -2,7 +2,6 @@
 
 #include "runtime/PackedRecord.h"
 
-
 namespace velmar::drums {
 
 namespace {

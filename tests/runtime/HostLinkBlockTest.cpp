@@ -1,4 +1,5 @@
 #include "runtime/HostLinkBlock.h"
+
 #include "runtime/HostMessages.h"
 
 #include <gtest/gtest.h>
