@@ -1,3 +1,4 @@
+#include "bench/support/AllocationCount.h"
 #include "drums/core/DrumEventIntake.h"
 #include "drums/core/HitAnimation.h"
 #include "drums/core/KettraSettings.h"
@@ -6,35 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <atomic>
-#include <cstdlib>
 #include <cstring>
-#include <new>
-
-namespace {
-
-// Counts every allocation, so a tick that allocates shows in the figures.
-std::atomic<std::int64_t> g_allocations{0};
-
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory, std::size_t /*size*/) noexcept
-{
-    std::free(memory);
-}
 
 namespace {
 
@@ -91,13 +64,14 @@ void tick(benchmark::State& state, std::int64_t displayDelay)
     intake.SetDisplayDelay(displayDelay);
 
     std::uint32_t now = 0;
-    const std::int64_t allocationsBefore = g_allocations.load();
+    const std::int64_t allocationsBefore = velmar::bench::AllocationCount();
     for (auto _ : state) {
         std::memcpy(bytes.data() + HostLinkBlock::kReadIndexOffset, &read, 2);
         now += 10;
         benchmark::DoNotOptimize(intake.Timer1Timer(now));
     }
-    state.counters["allocations"] = static_cast<double>(g_allocations.load() - allocationsBefore);
+    state.counters["allocations"] =
+        static_cast<double>(velmar::bench::AllocationCount() - allocationsBefore);
     state.SetItemsProcessed(state.iterations() * (HostLinkBlock::kLastSlot - 1));
     benchmark::DoNotOptimize(canvas.sum());
 }

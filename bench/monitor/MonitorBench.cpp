@@ -1,38 +1,12 @@
+#include "bench/support/AllocationCount.h"
 #include "monitor/core/EventIntake.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <new>
 #include <string>
 #include <vector>
-
-// Every allocation of the process is counted, so that the benchmarks can show how many the
-// intake makes per event.
-namespace {
-std::atomic<std::int64_t> g_allocations{0};
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 namespace {
 
@@ -133,7 +107,7 @@ void BM_IntakeFullRing(benchmark::State& state)
     EventIntake intake(block.link(), settings, grid, clock);
 
     std::int64_t events = 0;
-    const std::int64_t allocationsBefore = g_allocations.load();
+    const std::int64_t allocationsBefore = velmar::bench::AllocationCount();
     for (auto _ : state) {
         block.setIndices(1, HostLinkBlock::kLastSlot);
         const IdleResult result = intake.AppIdle({1, 20});
@@ -141,9 +115,9 @@ void BM_IntakeFullRing(benchmark::State& state)
         events += HostLinkBlock::kLastSlot - 1;
     }
     state.SetItemsProcessed(events);
-    state.counters["allocations/event"] =
-        benchmark::Counter(static_cast<double>(g_allocations.load() - allocationsBefore) /
-                           static_cast<double>(events));
+    state.counters["allocations/event"] = benchmark::Counter(
+        static_cast<double>(velmar::bench::AllocationCount() - allocationsBefore) /
+        static_cast<double>(events));
 }
 BENCHMARK(BM_IntakeFullRing)->Arg(1000)->Arg(32000);
 
