@@ -229,8 +229,8 @@ void KorvoHost::TakeInput(std::uint32_t nowMs)
         ++m_counters.received;
         m_pending.push_back(
             {nowMs, {0, kInputSource, read.message, {read.sysEx.begin(), read.sysEx.end()}}});
-        if (read.message.status() < 0xF0)
-            m_sequencer.RecordEvent(read.message, nowMs);
+        if (read.message.status() <= 0xF0) // channel messages and SysEx; no clock or sense
+            m_sequencer.RecordEvent(read.message, nowMs, read.sysEx);
     });
 }
 

@@ -65,10 +65,11 @@ void Sequencer::Record(std::uint32_t nowMs)
     moveTo(0, nowMs);
 }
 
-void Sequencer::RecordEvent(PackedMidiMessage message, std::uint32_t nowMs)
+void Sequencer::RecordEvent(PackedMidiMessage message, std::uint32_t nowMs,
+                            std::span<const std::uint8_t> sysEx)
 {
     if (m_state == TransportState::Recording)
-        m_take.push_back({positionMs(nowMs), message});
+        m_take.push_back({positionMs(nowMs), message, {sysEx.begin(), sysEx.end()}});
 }
 
 void Sequencer::Advance(std::uint32_t nowMs, SequencerOutput& output)

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace velmar::host {
@@ -21,10 +22,12 @@ public:
     virtual void StoppedAtEnd() = 0;
 };
 
-// A message recorded from a plug-in, at its time from the song's start.
+// A message recorded from a plug-in or the MIDI input, at its time from the song's start. A
+// SysEx message keeps its data bytes (without F0 and F7) in `sysEx`.
 struct RecordedEvent {
     std::uint32_t timeMs = 0;
     PackedMidiMessage message;
+    std::vector<std::uint8_t> sysEx;
 };
 
 // Plays a song against a millisecond clock the caller passes in, so tests drive time.
@@ -37,7 +40,8 @@ public:
     void Rewind(std::uint32_t nowMs);
     // Starts recording a new take from the song's start.
     void Record(std::uint32_t nowMs);
-    void RecordEvent(PackedMidiMessage message, std::uint32_t nowMs);
+    void RecordEvent(PackedMidiMessage message, std::uint32_t nowMs,
+                     std::span<const std::uint8_t> sysEx = {});
 
     // Plays everything due up to `nowMs`.
     void Advance(std::uint32_t nowMs, SequencerOutput& output);

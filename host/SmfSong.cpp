@@ -58,12 +58,29 @@ std::vector<std::uint32_t> barStarts(const smf_t* smf, int lengthPulses)
     std::vector<std::uint32_t> bars;
     for (int pulses = 0; pulses < lengthPulses && bars.size() < kMostBars;) {
         bars.push_back(toMs(secondsAt(smf, pulses)));
-        const smf_tempo_t* tempo = smf_get_tempo_by_pulses(smf, pulses);
+        // The library gives the tempo in force before a pulse; a metre set on a bar's first
+        // pulse rules that bar.
+        const smf_tempo_t* tempo = smf_get_tempo_by_pulses(smf, pulses + 1);
         const int numerator = tempo != nullptr ? tempo->numerator : 4;
         const int denominator = tempo != nullptr && tempo->denominator > 0 ? tempo->denominator : 4;
         pulses += std::max(1, numerator * smf->ppqn * 4 / denominator);
     }
     return bars;
+}
+
+std::vector<TempoChange> tempoMapOf(const smf_t* smf)
+{
+    std::vector<TempoChange> map;
+    for (int i = 0; const smf_tempo_t* tempo = smf_get_tempo_by_number(smf, i); ++i) {
+        if (tempo->microseconds_per_quarter_note <= 0 || tempo->numerator <= 0 ||
+            tempo->numerator > 255 || tempo->denominator <= 0 || tempo->denominator > 128)
+            continue; // the file library's placeholders, or a metre no program shows
+        map.push_back({toMs(tempo->time_seconds),
+                       static_cast<std::uint32_t>(tempo->microseconds_per_quarter_note),
+                       static_cast<std::uint8_t>(tempo->numerator),
+                       static_cast<std::uint8_t>(tempo->denominator)});
+    }
+    return map;
 }
 
 SongEvent eventOf(const smf_event_t* event, std::uint16_t port)
@@ -116,6 +133,7 @@ SmfSong SongFromSmf(std::span<const std::uint8_t> bytes, const TrackPorts& ports
                      [](const SongEvent& a, const SongEvent& b) { return a.timeMs < b.timeMs; });
     const int lengthPulses = smf_get_length_pulses(smf.get());
     song.barStartsMs = barStarts(smf.get(), lengthPulses);
+    song.tempoMap = tempoMapOf(smf.get());
     song.lengthMs = toMs(smf_get_length_seconds(smf.get()));
     if (!song.events.empty())
         song.lengthMs = std::max(song.lengthMs, song.events.back().timeMs);

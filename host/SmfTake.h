@@ -8,10 +8,9 @@
 
 namespace velmar::host {
 
-// Writes a recorded take as a Type 1 Standard MIDI File: a tempo track, the song's
-// channel and SysEx events with one track per output port, and the take as the last
-// track. Times are kept to the millisecond (500 pulses a quarter note at 120 beats per
-// minute), so the song's own tempo map is not carried over. Gives what went wrong, or
+// Writes a recorded take as a Type 1 Standard MIDI File: the song's tempo map, the song's
+// channel and SysEx events with one track per output port, and the take (channel and SysEx
+// messages) as the last track. Times read back to the millisecond. Gives what went wrong, or
 // an empty string.
 [[nodiscard]] std::string SaveTake(const std::string& path, const Song& song,
                                    const std::vector<RecordedEvent>& take);

@@ -149,7 +149,7 @@ TEST_F(KorvoMidiPortsTest, EveryInputMessageReachesTheRingOnceInOrderFromSourceZ
     EXPECT_TRUE(sentTo1.empty()) << "input is not echoed to an output";
 }
 
-TEST_F(KorvoMidiPortsTest, RecordsInputAndPlugInNotesAndWritesTheTakeAtStop)
+TEST_F(KorvoMidiPortsTest, RecordsInputAndPlugInMessagesAndWritesTheTakeAtStop)
 {
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
@@ -164,6 +164,7 @@ TEST_F(KorvoMidiPortsTest, RecordsInputAndPlugInNotesAndWritesTheTakeAtStop)
     now += 100;
     input->Push(Bytes{0x90, 64, 90}, stamp());
     input->Push(Bytes{0xFE}, stamp()); // active sensing goes to the ring but not into a file
+    input->Push(Bytes{0xF0, 0x41, 0x10, 0x42, 0xF7}, stamp());
     tickAndDrain();
     now += 400;
     platform::PostMessageA(host->window(), HostCmdRecordEvent, 0,
@@ -174,13 +175,15 @@ TEST_F(KorvoMidiPortsTest, RecordsInputAndPlugInNotesAndWritesTheTakeAtStop)
 
     const SmfSong take = LoadSmfSong(options.recordTo, {});
     ASSERT_TRUE(take.song) << take.error;
-    ASSERT_EQ(take.song->events.size(), 2U);
+    ASSERT_EQ(take.song->events.size(), 3U);
     EXPECT_EQ(take.song->events[0].timeMs, 101U);
     EXPECT_EQ(take.song->events[0].message.value(), PackedMidiMessage::pack(0x90, 64, 90).value());
-    EXPECT_EQ(take.song->events[1].timeMs, 501U);
-    EXPECT_EQ(take.song->events[1].message.value(), PackedMidiMessage::pack(0x99, 38, 110).value());
+    EXPECT_EQ(take.song->events[1].timeMs, 101U);
+    EXPECT_EQ(take.song->events[1].sysEx, (Bytes{0x41, 0x10, 0x42}));
+    EXPECT_EQ(take.song->events[2].timeMs, 501U);
+    EXPECT_EQ(take.song->events[2].message.value(), PackedMidiMessage::pack(0x99, 38, 110).value());
     EXPECT_TRUE(std::any_of(status.begin(), status.end(), [&](const std::string& line) {
-        return line == "korvo: take of 2 events written to " + options.recordTo;
+        return line == "korvo: take of 3 events written to " + options.recordTo;
     }));
 }
 

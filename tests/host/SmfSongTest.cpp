@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 namespace velmar::host {
@@ -81,6 +83,8 @@ TEST(SmfSong, PlaysATempoChangeMidSongAtTheRightTimes)
         EXPECT_EQ(loaded.song->barStartsMs[0], 0U);
         EXPECT_EQ(loaded.song->barStartsMs[1], 1500U);
         EXPECT_EQ(loaded.song->lengthMs, 2250U);
+        EXPECT_EQ(loaded.song->tempoMap,
+                  (std::vector<TempoChange>{{0, 500'000, 4, 4}, {1000, 250'000, 4, 4}}));
     }
 }
 
@@ -192,10 +196,10 @@ TEST(SmfTake, ATakeReadBackEqualsWhatWasPlayedIn)
     ASSERT_TRUE(directory.isValid());
     const std::string path = directory.filePath(QStringLiteral("take.mid")).toStdString();
     const std::vector<RecordedEvent> take = {
-        {0, PackedMidiMessage::pack(0x99, 36, 100)},
-        {250, PackedMidiMessage::pack(0x89, 36, 64)},
-        {1234, PackedMidiMessage::pack(0xC9, 3, 0)},
-        {1234, PackedMidiMessage::pack(0xE0, 0, 64)},
+        {0, PackedMidiMessage::pack(0x99, 36, 100), {}},
+        {250, PackedMidiMessage::pack(0x89, 36, 64), {}},
+        {1234, PackedMidiMessage::pack(0xC9, 3, 0), {}},
+        {1234, PackedMidiMessage::pack(0xE0, 0, 64), {}},
     };
     ASSERT_EQ(SaveTake(path, Song{}, take), "");
     const SmfSong alone = LoadSmfSong(path, {});
@@ -222,6 +226,54 @@ TEST(SmfTake, ATakeReadBackEqualsWhatWasPlayedIn)
     EXPECT_FALSE(readFile(path).empty());
 
     EXPECT_NE(SaveTake("/nonexistent/take.mid", Song{}, take), "");
+}
+
+TEST(SmfTake, KeepsTheSongsTempoMapAndRecordedSysEx)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const std::string path = directory.filePath(QStringLiteral("take.mid")).toStdString();
+    const SmfSong song = SongFromSmf(smfFile(1, 96, {kTempoTrack, kNotes}), {});
+    ASSERT_TRUE(song.song) << song.error;
+    Song withMetre = *song.song;
+    withMetre.tempoMap.push_back({2500, 600'000, 3, 8}); // slower, in 3/8, from bar 3
+    withMetre.lengthMs = 4001;
+
+    // Times on both sides of each change, and ones no pulse of 96 a quarter could hold.
+    const std::vector<RecordedEvent> take = {
+        {1, PackedMidiMessage::pack(0x90, 60, 1), {}},
+        {999, PackedMidiMessage::pack(0xF0, 0, 0), {0x7E, 0x7F, 0x09, 0x01}},
+        {1001, PackedMidiMessage::pack(0x80, 60, 0), {}},
+        {2499, PackedMidiMessage::pack(0xB0, 7, 99), {}},
+        {3999, PackedMidiMessage::pack(0xF0, 0, 0), {0x43}},
+        {4000, PackedMidiMessage::pack(0xF8, 0, 0), {}}, // clock: not a file event
+    };
+    ASSERT_EQ(SaveTake(path, withMetre, take), "");
+    const SmfSong back = LoadSmfSong(path, {});
+    ASSERT_TRUE(back.song) << back.error;
+    EXPECT_EQ(back.song->tempoMap, withMetre.tempoMap);
+    // Bars of 4/4 at 0, 1500 and 2500 ms, then of three eighths at 600000 µs a quarter.
+    EXPECT_EQ(back.song->barStartsMs, (std::vector<std::uint32_t>{0, 1500, 2500, 3400}));
+
+    // The song's own events and the take's file events, each at its time, nothing else.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> expected;
+    for (const SongEvent& event : withMetre.events)
+        expected.emplace_back(event.timeMs, event.message.value());
+    for (const RecordedEvent& event : take)
+        if (event.message.status() <= 0xF0)
+            expected.emplace_back(event.timeMs, event.message.value());
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> read;
+    std::vector<std::vector<std::uint8_t>> sysEx;
+    for (const SongEvent& event : back.song->events) {
+        read.emplace_back(event.timeMs, event.message.value());
+        if (event.isSysEx())
+            sysEx.push_back(event.sysEx);
+    }
+    std::sort(expected.begin(), expected.end());
+    std::sort(read.begin(), read.end());
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(sysEx, (std::vector<std::vector<std::uint8_t>>{
+                         {0x7E, 0x7F, 0x09, 0x01}, {0x43, 0x10}, {0x43}}));
 }
 
 } // namespace
