@@ -21,7 +21,8 @@ namespace velmar::platform {
 
 // Replaces `path` as a whole: the new bytes go to a temporary file beside it, which is
 // flushed to disk and renamed over the old one, so a crash leaves either the old file or
-// the new one. Returns false (and leaves the old file alone) on any failure.
+// the new one. Returns false (and leaves the old file alone, errno telling why) on any
+// failure before the rename; once renamed, the file is the new one and the result true.
 [[nodiscard]] bool replaceFile(const std::string& path, std::string_view bytes);
 
 // The first `maxBytes` bytes of a regular file, or nothing when it cannot be read.

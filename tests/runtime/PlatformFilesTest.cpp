@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace velmar::platform {
@@ -40,6 +41,32 @@ TEST(PlatformFiles, ReplaceFileSwapsTheWholeFileAndLeavesNothingBehind)
     std::filesystem::create_directory(session.root() / "taken");
     EXPECT_FALSE(replaceFile((session.root() / "taken").string(), "x"));
     EXPECT_TRUE(std::filesystem::is_directory(session.root() / "taken"));
+}
+
+TEST(PlatformFiles, ReplaceFileClearsTemporariesThatKilledSavesLeft)
+{
+    velmar::test::ScopedSession session;
+    const pid_t gone = ::fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+
+    const auto leave = [&](const std::string& name) {
+        std::ofstream(session.root() / name) << "half a save";
+        return session.root() / name;
+    };
+    const std::string dead = std::to_string(gone);
+    const auto leftover = leave("settings.cfg.tmp-" + dead + "-12345");
+    const auto ofALiveSave = leave("settings.cfg.tmp-" + std::to_string(::getpid()) + "-1");
+    const auto ofAnotherFile = leave("other.cfg.tmp-" + dead + "-1");
+    const auto notATemporary = leave("settings.cfg.tmp-notes");
+
+    ASSERT_TRUE(replaceFile((session.root() / "settings.cfg").string(), "new"));
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    EXPECT_TRUE(std::filesystem::exists(ofALiveSave));
+    EXPECT_TRUE(std::filesystem::exists(ofAnotherFile));
+    EXPECT_TRUE(std::filesystem::exists(notATemporary));
 }
 
 TEST(PlatformFiles, ReadFileStopsAtItsLimitAndRefusesWhatIsNoFile)

@@ -4,6 +4,7 @@
 #include "runtime/platform/posix/UniqueFd.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -27,9 +28,12 @@ bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
+        if (written < 0 && errno == EINTR)
+            continue;
+        // A write that takes nothing and reports no error would be retried for ever.
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -49,6 +53,31 @@ std::string temporaryNameFor(const std::filesystem::path& path)
 {
     static std::mt19937 generator{std::random_device{}()};
     return path.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(generator());
+}
+
+// Temporaries of saves whose process died before the rename (a killed program); a live
+// process's temporary may be in use and stays.
+void removeLeftoverTemporariesOf(const std::filesystem::path& path)
+{
+    const std::string prefix = path.filename().string() + ".tmp-";
+    const std::filesystem::path parent =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(parent, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const std::string rest = name.substr(prefix.size());
+        char* pidEnd = nullptr;
+        const long pid = std::strtol(rest.c_str(), &pidEnd, 10);
+        std::error_code statError;
+        if (pid <= 0 || pidEnd == rest.c_str() || *pidEnd != '-' ||
+            !entry->is_regular_file(statError) || entry->is_symlink(statError))
+            continue;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlink(entry->path().c_str());
+    }
 }
 
 } // namespace
@@ -89,6 +118,7 @@ bool directoryWritable(const std::string& directory)
 
 bool replaceFile(const std::string& path, std::string_view bytes)
 {
+    removeLeftoverTemporariesOf(path);
     const std::string temporary = temporaryNameFor(path);
     {
         const UniqueFd fd(
@@ -96,15 +126,23 @@ bool replaceFile(const std::string& path, std::string_view bytes)
         if (!fd.valid())
             return false;
         if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
+            const int error = errno;
             ::unlink(temporary.c_str());
+            errno = error;
             return false;
         }
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
         ::unlink(temporary.c_str());
+        errno = error;
         return false;
     }
-    return syncDirectoryOf(path);
+    // The file holds the new bytes from here on, so the save has happened: a failure to
+    // flush the directory only leaves the rename less sure to outlive a crash, and telling
+    // the caller that the old file is still there would be wrong.
+    (void)syncDirectoryOf(path);
+    return true;
 }
 
 std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes)

@@ -55,14 +55,29 @@ bool joinHolders(int fd, const std::filesystem::path& path)
     return stillLinked(fd, path);
 }
 
-void checkJoinable(int fd, const std::filesystem::path& path, std::size_t minimumSize)
+[[noreturn]] void refuseForeign(const std::filesystem::path& path)
+{
+    throw PlatformError("Mapping " + path.string() +
+                        " is not a private file of this user; refusing to join it");
+}
+
+// A pipe, a device or another user's file is refused before anything is changed in it: a
+// process with the power to change it (root) must not empty someone else's file.
+struct stat inspectOwnFile(int fd, const std::filesystem::path& path)
 {
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         throw PlatformError(describeErrno("Cannot inspect mapping " + path.string(), errno));
-    if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 077U) != 0)
-        throw PlatformError("Mapping " + path.string() +
-                            " is not a private file of this user; refusing to join it");
+    if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+        refuseForeign(path);
+    return info;
+}
+
+void checkJoinable(int fd, const std::filesystem::path& path, std::size_t minimumSize)
+{
+    const struct stat info = inspectOwnFile(fd, path);
+    if ((info.st_mode & 077U) != 0)
+        refuseForeign(path);
     if (static_cast<std::size_t>(info.st_size) < minimumSize)
         throw PlatformError("Mapping " + path.string() + " is " + std::to_string(info.st_size) +
                             " bytes, shorter than the " + std::to_string(minimumSize) +
@@ -113,6 +128,7 @@ std::unique_ptr<NamedMapping> NamedMapping::createOrJoin(std::string_view name, 
         UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (!fd.valid())
             throw PlatformError(describeErrno("Cannot open mapping " + path.string(), errno));
+        (void)inspectOwnFile(fd.get(), path);
 
         bool fresh = false;
         if (lockFile(fd.get(), LOCK_EX | LOCK_NB) == 0) {

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <deque>
 #include <dirent.h>
+#include <fcntl.h>
 #include <map>
 #include <optional>
 #include <poll.h>
@@ -21,6 +22,7 @@
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <utility>
@@ -115,6 +117,15 @@ UniqueFd connectToWindow(HWND hwnd, bool nonBlocking)
     if (result != 0 && !(nonBlocking && errno == EAGAIN))
         return {};
     return fd;
+}
+
+bool isSocket(int dirFd, const dirent& entry)
+{
+    if (entry.d_type != DT_UNKNOWN)
+        return entry.d_type == DT_SOCK;
+    struct stat info {};
+    return ::fstatat(dirFd, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISSOCK(info.st_mode);
 }
 
 int remainingMs(Clock::time_point deadline)
@@ -523,8 +534,10 @@ std::vector<HWND> EnumWindows()
         return windows;
     while (const dirent* entry = ::readdir(listing)) {
         const std::optional<HWND> hwnd = parseWindowFileName(entry->d_name);
-        // A window that refuses connections belongs to a process that is gone.
-        if (hwnd && connectToWindow(*hwnd, true).valid())
+        // An endpoint is a socket bound in place; a link under a window's name would reach
+        // some other window's socket. A window that refuses connections belongs to a
+        // process that is gone.
+        if (hwnd && isSocket(::dirfd(listing), *entry) && connectToWindow(*hwnd, true).valid())
             windows.push_back(*hwnd);
     }
     ::closedir(listing);
