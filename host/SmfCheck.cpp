@@ -212,9 +212,9 @@ CheckedSmf CheckSmf(std::span<const std::uint8_t> bytes)
     if (!headerLength || *headerLength < 6 || file.left() < *headerLength)
         return refuse("the header is cut short");
     const auto header = *file.take(*headerLength);
-    const unsigned format = (header[0] << 8U) | header[1];
-    const unsigned tracks = (header[2] << 8U) | header[3];
-    const unsigned division = (header[4] << 8U) | header[5];
+    const unsigned format = (unsigned{header[0]} << 8U) | header[1];
+    const unsigned tracks = (unsigned{header[2]} << 8U) | header[3];
+    const unsigned division = (unsigned{header[4]} << 8U) | header[5];
     if (format > 1)
         return refuse("Type " + std::to_string(format) +
                       " files are not supported, only Type 0 and 1");

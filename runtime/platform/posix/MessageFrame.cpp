@@ -1,5 +1,6 @@
 #include "runtime/platform/posix/MessageFrame.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/socket.h>
 
@@ -48,6 +49,15 @@ std::optional<Frame> decodeFrame(const std::array<std::byte, kFrameSize>& bytes)
                  getLittleEndian<LPARAM>(bytes.data() + 16)};
 }
 
+std::optional<Frame> decodePacket(std::span<const std::byte> packet)
+{
+    if (packet.size() != kFrameSize)
+        return std::nullopt;
+    std::array<std::byte, kFrameSize> bytes{};
+    std::copy_n(packet.begin(), kFrameSize, bytes.begin());
+    return decodeFrame(bytes);
+}
+
 ReadResult readFrame(int fd, std::optional<Frame>& frame)
 {
     // One byte more than a frame, and MSG_TRUNC for the packet's true length, so a longer
@@ -61,11 +71,9 @@ ReadResult readFrame(int fd, std::optional<Frame>& frame)
         return errno == EAGAIN ? ReadResult::NothingYet : ReadResult::Closed;
     if (length == 0)
         return ReadResult::Closed;
-    if (length != static_cast<ssize_t>(kFrameSize))
-        return ReadResult::Malformed;
-    std::array<std::byte, kFrameSize> bytes{};
-    std::copy_n(buffer.begin(), kFrameSize, bytes.begin());
-    frame = decodeFrame(bytes);
+    // A longer packet was cut to the buffer, which still tells it from a frame.
+    frame = decodePacket(
+        std::span(buffer).first(std::min(static_cast<std::size_t>(length), buffer.size())));
     return frame ? ReadResult::Frame : ReadResult::Malformed;
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace velmar::platform {
 
@@ -26,6 +27,9 @@ constexpr std::size_t kFrameSize = 24;
 
 // Nothing for bytes that are no frame: a wrong kind.
 [[nodiscard]] std::optional<Frame> decodeFrame(const std::array<std::byte, kFrameSize>& bytes);
+
+// One received packet as a frame: nothing for a packet of any other size or an unknown kind.
+[[nodiscard]] std::optional<Frame> decodePacket(std::span<const std::byte> packet);
 
 enum class ReadResult { Frame, NothingYet, Closed, Malformed };
 
