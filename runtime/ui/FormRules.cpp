@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QScreen>
@@ -20,6 +21,23 @@ constexpr std::uint16_t kErrorCaption = 28;
 // The Japanese face, by the name Japanese systems give it.
 constexpr char16_t kJapaneseFace[] = u"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
 constexpr int kJapanesePointSize = 9;
+
+// Linux fonts do not carry that name, and fontconfig knows no alias for it: the forms are
+// given the Japanese faces this machine has instead, a proportional gothic like it first.
+void substituteJapaneseFace()
+{
+    static bool substituted = false;
+    if (substituted)
+        return;
+    substituted = true;
+    QStringList families = {QStringLiteral("VL PGothic"), QStringLiteral("IPAPGothic"),
+                            QStringLiteral("TakaoPGothic"), QStringLiteral("Noto Sans CJK JP")};
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+        if (!families.contains(family))
+            families.append(family);
+    }
+    QFont::insertSubstitutions(QString::fromUtf16(kJapaneseFace), families);
+}
 
 void setTopmost(QWidget& window, bool topmost)
 {
@@ -69,13 +87,19 @@ void ScaleBy(QWidget& form, int m, int d)
         child->setGeometry(scaled(r.x(), m, d), scaled(r.y(), m, d), scaled(r.width(), m, d),
                            scaled(r.height(), m, d));
     }
-    form.resize(scaled(form.width(), m, d), scaled(form.height(), m, d));
+    const QSize size(scaled(form.width(), m, d), scaled(form.height(), m, d));
+    // A dialog of fixed size would keep its old size and cut off the controls just scaled.
+    if (form.minimumSize() == form.maximumSize())
+        form.setFixedSize(size);
+    else
+        form.resize(size);
 }
 
 double ApplyJapaneseFontAdjustment(QWidget& form, bool formScalesItself)
 {
     const LanguageState& language = languageState();
     const int oldHeight = QFontInfo(form.font()).pixelSize();
+    substituteJapaneseFace();
 
     QFont font(language.FontNameOverride.isEmpty() ? QString::fromUtf16(kJapaneseFace)
                                                    : language.FontNameOverride);

@@ -1,11 +1,14 @@
 #include "runtime/ui/FormRules.h"
 
 #include "runtime/language/Language.h"
+#include "tests/link/PrintQString.h"
 #include "tests/support/ScopedSession.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QPushButton>
+#include <QRawFont>
 #include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -14,6 +17,19 @@
 
 namespace velmar {
 namespace {
+
+// Chooses Japanese for this process, with `fontIni` as the font overrides when not empty.
+[[nodiscard]] bool selectJapanese(const velmar::test::ScopedSession& session,
+                                  const std::string& fontIni = {})
+{
+    const std::string exeDir = (session.root() / "program/").string();
+    std::filesystem::create_directories(exeDir);
+    std::ofstream(exeDir + "Language.Ini") << "LANGUAGE=Japanese\r\n";
+    if (!fontIni.empty())
+        std::ofstream(exeDir + "fontname.ini") << fontIni;
+    InitLanguage(exeDir, (session.root() / "config/").string());
+    return languageState().LanguageIndex == 10;
+}
 
 TEST(FormRules, ScaleByScalesTheFormAndEveryControlInIt)
 {
@@ -26,17 +42,18 @@ TEST(FormRules, ScaleByScalesTheFormAndEveryControlInIt)
     EXPECT_EQ(button->geometry(), QRect(15, 30, 90, 32));
     ScaleBy(form, 0, 2);
     EXPECT_EQ(form.size(), QSize(450, 300)) << "a factor of nothing changes nothing";
+
+    QWidget dialog;
+    dialog.setFixedSize(200, 100);
+    ScaleBy(dialog, 6, 5);
+    EXPECT_EQ(dialog.size(), QSize(240, 120)) << "a fixed size grows with its controls";
+    EXPECT_EQ(dialog.maximumSize(), QSize(240, 120)) << "and stays fixed";
 }
 
 TEST(FormRules, JapaneseAdjustmentSetsTheFaceAndScalesByTheFontHeight)
 {
     velmar::test::ScopedSession session;
-    const std::string exeDir = (session.root() / "program/").string();
-    std::filesystem::create_directories(exeDir);
-    std::ofstream(exeDir + "Language.Ini") << "LANGUAGE=Japanese\r\n";
-    std::ofstream(exeDir + "fontname.ini") << "[FONTNAME]\r\nFontSize=400\r\n";
-    InitLanguage(exeDir, (session.root() / "config/").string());
-    ASSERT_EQ(languageState().LanguageIndex, 10);
+    ASSERT_TRUE(selectJapanese(session, "[FONTNAME]\r\nFontSize=400\r\n"));
 
     QWidget form;
     QFont small = form.font();
@@ -58,6 +75,26 @@ TEST(FormRules, JapaneseAdjustmentSetsTheFaceAndScalesByTheFontHeight)
     scaledItself.resize(400, 300);
     EXPECT_EQ(ApplyJapaneseFontAdjustment(scaledItself, true), 1.0);
     EXPECT_EQ(scaledItself.size(), QSize(400, 300));
+    FreeLanguageLibrary();
+}
+
+TEST(FormRules, JapaneseFaceDrawsJapaneseCaptions)
+{
+    if (QFontDatabase::families(QFontDatabase::Japanese).isEmpty())
+        GTEST_SKIP() << "no Japanese font is installed (scripts/setup installs one)";
+    velmar::test::ScopedSession session;
+    ASSERT_TRUE(selectJapanese(session));
+
+    QWidget form;
+    ApplyJapaneseFontAdjustment(form, false);
+    const QFontInfo face(form.font());
+    EXPECT_EQ(face.pointSize(), 9);
+    // The face the form really draws with, not a fallback found glyph by glyph.
+    const QRawFont drawn = QRawFont::fromFont(form.font());
+    EXPECT_EQ(drawn.familyName().toLower(), face.family().toLower());
+    for (const QChar c : QStringLiteral("ベロシティ設定巻戻しチャンネル表示 MIDI ($9x)"))
+        EXPECT_TRUE(drawn.supportsCharacter(c)) << face.family().toStdString() << " lacks U+"
+                                                << std::hex << static_cast<unsigned>(c.unicode());
     FreeLanguageLibrary();
 }
 

@@ -1,12 +1,11 @@
 #include "runtime/language/Language.h"
 
 #include "runtime/platform/Files.h"
-#include "tests/support/ScopedSession.h"
+#include "tests/runtime/InitLanguageTest.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
@@ -26,45 +25,6 @@ std::string randomBytes(std::size_t count)
         bytes.push_back(static_cast<char>(random() & 0xFFu));
     return bytes;
 }
-
-// A program directory and a per-user directory of the test's own; InitLanguage moves the
-// current directory, so it is put back afterwards.
-class InitLanguageTest : public ::testing::Test {
-protected:
-    InitLanguageTest()
-        : m_exeDir(m_session.root() / "program")
-        , m_windowsDir(m_session.root() / "user")
-    {
-        fs::create_directories(m_exeDir);
-        fs::create_directories(m_windowsDir);
-    }
-
-    ~InitLanguageTest() override
-    {
-        FreeLanguageLibrary();
-        fs::current_path(m_startDir);
-    }
-
-    static void write(const fs::path& path, const std::string& bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-
-    // The test's Dutch module, under the file name of another language's module.
-    void installModuleAs(char letter)
-    {
-        fs::copy_file(VELMAR_TEST_LANGUAGE_MODULE,
-                      m_exeDir / (std::string("Korvo2^") + letter + ".qm"));
-    }
-
-    void init(const fs::path& exeDir) { InitLanguage(exeDir.string(), m_windowsDir.string()); }
-    void init() { init(m_exeDir); }
-
-    const fs::path m_startDir = fs::current_path();
-    const test::ScopedSession m_session;
-    const fs::path m_exeDir;
-    const fs::path m_windowsDir;
-};
 
 TEST_F(InitLanguageTest, LowerCaseJapaneseWithBlanksSelectsJapaneseAndItsModule)
 {
