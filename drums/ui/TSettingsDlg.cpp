@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -133,6 +134,9 @@ TSettingsDlg::TSettingsDlg(KettraSettings& settings, std::function<int()> colorC
     connect(OKButton, &QPushButton::clicked, this, &TSettingsDlg::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TSettingsDlg::CancelButtonClick);
     connect(HelpButton, &QPushButton::clicked, this, &TSettingsDlg::HelpButtonClick);
+    // F1 anywhere in the dialog opens the same page as its Help button.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &TSettingsDlg::HelpButtonClick);
 }
 
 void TSettingsDlg::FormCreate()
