@@ -11,7 +11,6 @@ namespace {
 
 // Colours of the standard palette where they meet the eye most (face, text, edges), so the
 // 16-colour version keeps them exactly.
-const QColor kFace(192, 192, 192);
 const QColor kShadow(128, 128, 128);
 const QColor kLight(255, 255, 255);
 const QColor kText(0, 0, 0);
@@ -29,19 +28,12 @@ QFont labelFont(int pixelSize, bool bold)
 void paintStrip(QPainter& p)
 {
     const QRect all(QPoint(0, 0), kActivityStripSize);
-    p.fillRect(all, kFace);
+    p.fillRect(all, kMonitorFace);
 
     // The lights sit in a dark well sunk into the face.
-    const QRect well(QPoint(activityRect(0, 0).left() - 2, activityRect(0, 0).top() - 1),
-                     QPoint(activityRect(1, kChannels - 1).right() + 2,
-                            activityRect(1, kChannels - 1).bottom() + 1));
-    p.fillRect(well, kWell);
-    p.setPen(kShadow);
-    p.drawLine(well.topLeft() - QPoint(1, 1), well.topRight() + QPoint(1, -1));
-    p.drawLine(well.topLeft() - QPoint(1, 1), well.bottomLeft() + QPoint(-1, 1));
-    p.setPen(kLight);
-    p.drawLine(well.bottomLeft() + QPoint(-1, 1), well.bottomRight() + QPoint(1, 1));
-    p.drawLine(well.topRight() + QPoint(1, -1), well.bottomRight() + QPoint(1, 1));
+    paintLampWell(p, QRect(QPoint(activityRect(0, 0).left() - 2, activityRect(0, 0).top() - 1),
+                           QPoint(activityRect(1, kChannels - 1).right() + 2,
+                                  activityRect(1, kChannels - 1).bottom() + 1)));
 
     p.setPen(kText);
     p.setFont(labelFont(9, true));
@@ -58,8 +50,32 @@ void paintStrip(QPainter& p)
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Other"));
 }
 
-// A round lamp filling the height of its rectangle, drawn inside it only.
-void paintLight(QPainter& p, const QRect& area, bool on)
+QImage drawStrip(bool on)
+{
+    QImage image(kActivityStripSize, QImage::Format_RGB32);
+    QPainter p(&image);
+    paintStrip(p);
+    for (int row = 0; row < kActivityRows; ++row) {
+        for (int channel = 0; channel < kChannels; ++channel)
+            paintLamp(p, activityRect(row, channel), on);
+    }
+    return image;
+}
+
+} // namespace
+
+void paintLampWell(QPainter& p, const QRect& well)
+{
+    p.fillRect(well, kWell);
+    p.setPen(kShadow);
+    p.drawLine(well.topLeft() - QPoint(1, 1), well.topRight() + QPoint(1, -1));
+    p.drawLine(well.topLeft() - QPoint(1, 1), well.bottomLeft() + QPoint(-1, 1));
+    p.setPen(kLight);
+    p.drawLine(well.bottomLeft() + QPoint(-1, 1), well.bottomRight() + QPoint(1, 1));
+    p.drawLine(well.topRight() + QPoint(1, -1), well.bottomRight() + QPoint(1, 1));
+}
+
+void paintLamp(QPainter& p, const QRect& area, bool on)
 {
     const qreal diameter = std::min(area.width(), area.height()) - 1;
     const QRectF lamp(QPointF(area.center().x() + 0.5 - diameter / 2, area.top() + 0.5),
@@ -82,20 +98,6 @@ void paintLight(QPainter& p, const QRect& area, bool on)
     p.drawEllipse(lamp);
     p.restore();
 }
-
-QImage drawStrip(bool on)
-{
-    QImage image(kActivityStripSize, QImage::Format_RGB32);
-    QPainter p(&image);
-    paintStrip(p);
-    for (int row = 0; row < kActivityRows; ++row) {
-        for (int channel = 0; channel < kChannels; ++channel)
-            paintLight(p, activityRect(row, channel), on);
-    }
-    return image;
-}
-
-} // namespace
 
 PictureFamily monitorPictures()
 {

@@ -1,7 +1,8 @@
 // Draws every picture of both programs and writes them as bitmap resources for the build to
-// embed, and, for review, a contact sheet of them all.
+// embed, the programs' icons for desktop menus, and, for review, a contact sheet of them all.
 
 #include "runtime/pictures/PictureModules.h"
+#include "tools/pictures/AppIcons.h"
 #include "tools/pictures/ContactSheet.h"
 #include "tools/pictures/KitPictures.h"
 #include "tools/pictures/MonitorPictures.h"
@@ -32,8 +33,22 @@ int main(int argc, char* argv[])
     const QCommandLineOption contactSheet(
         QStringLiteral("contact-sheet"),
         QStringLiteral("Write a PNG of every picture at 1:1 to <file>."), QStringLiteral("file"));
-    parser.addOptions({resources, contactSheet});
+    const QCommandLineOption icons(
+        QStringLiteral("icons"),
+        QStringLiteral("Write the programs' icons into <directory>, laid out as an icon theme."),
+        QStringLiteral("directory"));
+    parser.addOptions({resources, contactSheet, icons});
     parser.process(app);
+
+    if (parser.isSet(icons)) {
+        const QString directory = parser.value(icons);
+        if (!writeAppIcons(directory)) {
+            std::fprintf(stderr, "draw_pictures: cannot write into %s\n", qPrintable(directory));
+            return 1;
+        }
+    }
+    if (!parser.isSet(resources) && !parser.isSet(contactSheet))
+        return 0; // the bitmaps take a while to encode
 
     const QList<EncodedPicture> monitor = encodeFamily(monitorPictures());
     const QList<EncodedPicture> drums =
