@@ -1,15 +1,17 @@
 #include "runtime/ui/FormRules.h"
 
 #include "runtime/language/Language.h"
-#include "tests/link/PrintQString.h"
+#include "tests/support/PrintQString.h"
 #include "tests/support/ScopedSession.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRawFont>
 #include <QScreen>
+#include <QTableWidget>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -42,6 +44,20 @@ TEST(FormRules, ScaleByScalesTheFormAndEveryControlInIt)
     EXPECT_EQ(button->geometry(), QRect(15, 30, 90, 32));
     ScaleBy(form, 0, 2);
     EXPECT_EQ(form.size(), QSize(450, 300)) << "a factor of nothing changes nothing";
+
+    QWidget withGrid;
+    auto* grid = new QTableWidget(3, 2, &withGrid);
+    grid->setColumnWidth(0, 40);
+    grid->setColumnWidth(1, 161);
+    grid->verticalHeader()->setMinimumSectionSize(15);
+    grid->verticalHeader()->setDefaultSectionSize(15);
+    grid->setRowHeight(2, 20);
+    ScaleBy(withGrid, 12, 10);
+    EXPECT_EQ(grid->columnWidth(0), 48) << "a grid's columns widen with it";
+    EXPECT_EQ(grid->columnWidth(1), 193);
+    EXPECT_EQ(grid->rowHeight(0), 18) << "and its rows grow";
+    EXPECT_EQ(grid->rowHeight(1), 18);
+    EXPECT_EQ(grid->rowHeight(2), 24) << "each from its own height";
 
     QWidget dialog;
     dialog.setFixedSize(200, 100);

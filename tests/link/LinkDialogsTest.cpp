@@ -1,7 +1,7 @@
 #include "runtime/language/Language.h"
 #include "runtime/ui/TChooseEXEName.h"
 #include "runtime/ui/WidgetLinkPrompts.h"
-#include "tests/link/PrintQString.h"
+#include "tests/support/PrintQString.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "runtime/link/LinkIni.h"
 
 #include "runtime/platform/Files.h"
-#include "tests/link/PrintQString.h"
+#include "tests/support/PrintQString.h"
 #include "tests/support/ScopedSession.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "runtime/link/LinkMessages.h"
 
 #include "runtime/language/Language.h"
-#include "tests/link/PrintQString.h"
+#include "tests/support/PrintQString.h"
 
 #include <gtest/gtest.h>
 

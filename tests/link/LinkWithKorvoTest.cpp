@@ -1,7 +1,7 @@
 #include "runtime/HostMessages.h"
 #include "runtime/platform/Processes.h"
 #include "runtime/platform/Windows.h"
-#include "tests/link/PrintQString.h"
+#include "tests/support/PrintQString.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ScopedSession.h"
 

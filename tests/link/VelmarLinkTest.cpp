@@ -5,7 +5,7 @@
 #include "runtime/link/LinkMessages.h"
 #include "tests/link/FakeHostProtocol.h"
 #include "tests/link/LinkTestSupport.h"
-#include "tests/link/PrintQString.h"
+#include "tests/support/PrintQString.h"
 #include "tests/support/ScopedSession.h"
 
 #include <gtest/gtest.h>

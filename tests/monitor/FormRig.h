@@ -5,6 +5,7 @@
 #include "runtime/link/LinkPrompts.h"
 #include "runtime/qt/MessagePump.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/PrintQString.h"
 #include "tests/support/ScopedSession.h"
 
 #include <QObject>
@@ -18,12 +19,6 @@
 #include <ostream>
 #include <string>
 #include <vector>
-
-// Texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace velmar::monitor::test {
 

@@ -2,6 +2,7 @@
 
 #include "host/HostRingWriter.h"
 #include "monitor/core/EventIntake.h"
+#include "tests/support/PrintQString.h"
 
 #include <QAbstractItemModelTester>
 #include <QString>
@@ -10,12 +11,6 @@
 #include <ostream>
 #include <span>
 #include <vector>
-
-// Cell texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace velmar::monitor::test {
 

@@ -3,7 +3,7 @@
 #include "runtime/language/LanguageModule.h"
 #include "runtime/language/LanguageNames.h"
 #include "runtime/link/LinkMessages.h"
-#include "tests/link/PrintQString.h"
+#include "tests/support/PrintQString.h"
 #include "tests/runtime/InitLanguageTest.h"
 
 #include <QRegularExpression>
