@@ -6,12 +6,15 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTableView>
 #include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
+#include <vector>
 
 namespace velmar {
 
@@ -59,6 +62,24 @@ int scaled(int value, int m, int d)
     return static_cast<int>((static_cast<long long>(value) * m + d / 2) / d);
 }
 
+// A grid's columns and rows were laid out in the same units as the form, so they scale too.
+void scaleCells(QTableView& grid, int m, int d)
+{
+    QHeaderView* columns = grid.horizontalHeader();
+    for (int column = 0; column < columns->count(); ++column)
+        columns->resizeSection(column, scaled(columns->sectionSize(column), m, d));
+    QHeaderView* rows = grid.verticalHeader();
+    // Taken first: a new default size also resizes the rows still at the old one.
+    std::vector<int> heights;
+    for (int row = 0; row < rows->count(); ++row)
+        heights.push_back(rows->sectionSize(row));
+    const int rowHeight = scaled(rows->defaultSectionSize(), m, d);
+    rows->setMinimumSectionSize(std::min(scaled(rows->minimumSectionSize(), m, d), rowHeight));
+    rows->setDefaultSectionSize(rowHeight);
+    for (int row = 0; row < rows->count(); ++row)
+        rows->resizeSection(row, scaled(heights[static_cast<std::size_t>(row)], m, d));
+}
+
 } // namespace
 
 void MakeTopmost(QWidget& window)
@@ -86,6 +107,8 @@ void ScaleBy(QWidget& form, int m, int d)
         const QRect r = child->geometry();
         child->setGeometry(scaled(r.x(), m, d), scaled(r.y(), m, d), scaled(r.width(), m, d),
                            scaled(r.height(), m, d));
+        if (auto* grid = qobject_cast<QTableView*>(child))
+            scaleCells(*grid, m, d);
     }
     const QSize size(scaled(form.width(), m, d), scaled(form.height(), m, d));
     // A dialog of fixed size would keep its old size and cut off the controls just scaled.

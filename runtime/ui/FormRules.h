@@ -15,9 +15,9 @@ void MakeNotTopmost(QWidget& window);
 // An error message box with one OK button, captioned with the "Error" string.
 void ShowErrorBox(QWidget* owner, const QString& text);
 
-// Scales a form's size, and the place and size of every widget in it, by m / d, as a
-// layout drawn for one font is scaled for a larger one. A form of fixed size stays fixed, at
-// its new size.
+// Scales a form's size, the place and size of every widget in it and the columns and rows of
+// every grid, by m / d, as a layout drawn for one font is scaled for a larger one. A form of
+// fixed size stays fixed, at its new size.
 void ScaleBy(QWidget& form, int m, int d);
 
 // With the Japanese language chosen, every form switches to the Japanese face (or the
