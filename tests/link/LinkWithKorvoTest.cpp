@@ -1,8 +1,8 @@
 #include "runtime/HostMessages.h"
 #include "runtime/platform/Processes.h"
 #include "runtime/platform/Windows.h"
-#include "tests/support/PrintQString.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/PrintQString.h"
 #include "tests/support/ScopedSession.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 #include "runtime/language/LanguageModule.h"
 #include "runtime/language/LanguageNames.h"
 #include "runtime/link/LinkMessages.h"
-#include "tests/support/PrintQString.h"
 #include "tests/runtime/InitLanguageTest.h"
+#include "tests/support/PrintQString.h"
 
 #include <QRegularExpression>
 #include <QStringList>
