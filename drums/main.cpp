@@ -1,6 +1,6 @@
 #include "drums/ui/KettraContext.h"
 #include "drums/ui/TForm1.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/language/Language.h"
 #include "runtime/platform/PlatformError.h"
 #include "runtime/qt/TerminationSignals.h"
@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Drums"));
 
-    WidgetLinkPrompts prompts(ChooseExeFrame::DialogFrame);
+    WidgetLinkPrompts prompts(HostProgramDialogFrame::DialogFrame);
     std::optional<drums::TForm1> Form1;
     // A signal can come while the start-up still waits for the host: it ends the program
     // as soon as the start-up is over.
@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
     });
     try {
         Form1.emplace(prompts, drums::KettraContext::Standard());
-    } catch (const EMemMapException& error) {
+    } catch (const SharedMemoryError& error) {
         ShowErrorBox(nullptr, QString::fromStdString(error.what()));
         return EXIT_FAILURE;
     } catch (const platform::PlatformError& error) {

@@ -73,7 +73,7 @@ KorvoHost::KorvoHost(const KorvoOptions& options, Song song, ClockFunction clock
     , m_clock(std::move(clock))
     , m_status(std::move(status))
     , m_ports(std::move(ports))
-    , m_map(TMemMap::Create(kBlockName, kBlockLength))
+    , m_map(SharedMemory::Create(kBlockName, kBlockLength))
     , m_ring(m_map->Data())
     , m_sequencer(m_options.flood ? FloodSource(*m_options.flood).TransportSong() : std::move(song),
                   m_options.loop)

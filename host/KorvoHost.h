@@ -4,7 +4,7 @@
 #include "host/HostRingWriter.h"
 #include "host/MidiPorts.h"
 #include "host/Sequencer.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/platform/Windows.h"
 
 #include <cstdint>
@@ -47,7 +47,7 @@ public:
     using ClockFunction = std::function<std::uint32_t()>;
     using StatusFunction = std::function<void(const std::string&)>;
 
-    // Throws EMemMapException or platform::PlatformError when the block or the window
+    // Throws SharedMemoryError or platform::PlatformError when the block or the window
     // cannot be made.
     // Without `ports` nothing is played to or taken from MIDI ports.
     KorvoHost(const KorvoOptions& options, Song song, ClockFunction clock, StatusFunction status,
@@ -96,7 +96,7 @@ private:
     ClockFunction m_clock;
     StatusFunction m_status;
     std::unique_ptr<MidiPorts> m_ports;
-    std::unique_ptr<TMemMap> m_map;
+    std::unique_ptr<SharedMemory> m_map;
     HostRingWriter m_ring;
     Sequencer m_sequencer;
     std::optional<FloodSource> m_flood;

@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
         korvo =
             std::make_unique<host::KorvoHost>(commandLine.options, std::move(song),
                                               platform::timeGetTime, status, std::move(midi.ports));
-    } catch (const EMemMapException& error) {
+    } catch (const SharedMemoryError& error) {
         std::fprintf(stderr, "korvo: %s: %s\n", error.what(), error.detail().c_str());
         return 1;
     } catch (const platform::PlatformError& error) {

@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
         QCoreApplication::quit(); // also from a modal loop
     });
 
-    WidgetLinkPrompts prompts(ChooseExeFrame::ToolWindow);
+    WidgetLinkPrompts prompts(HostProgramDialogFrame::ToolWindow);
     try {
         form = std::make_unique<monitor::TForm1>(prompts, monitor::MonitorEnvironment::standard());
     } catch (const std::runtime_error& error) {

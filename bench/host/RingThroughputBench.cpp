@@ -1,7 +1,7 @@
 #include "host/FloodSource.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/platform/Windows.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ScopedSession.h"
@@ -46,7 +46,7 @@ void BM_HostRingThroughput(benchmark::State& state)
                                   std::to_string(rate) + ":" + std::to_string(kSeconds)});
         const platform::HWND host = findHost(korvo.pid());
         const auto map =
-            TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+            SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
         HostLinkBlock block(map->Data());
         platform::SendMessageA(host, HostCmdSignIn, 0, map->Handle());
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/link/VelmarLink.h"
+#include "runtime/link/HostLink.h"
 
 #include <functional>
 #include <string>

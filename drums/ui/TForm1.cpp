@@ -80,7 +80,7 @@ TForm1::TForm1(LinkPrompts& prompts, KettraContext context)
     , Transport(paintBox(this, QStringLiteral("Transport"), 140, 2, 336, 17))
     , DrumSpace(paintBox(this, QStringLiteral("DrumSpace"), 0, kPanelTop, kKitWidth, kKitHeight))
     , Timer1(new QTimer(this))
-    , VelmarLink1(prompts, context.Link)
+    , Link(prompts, context.Link)
     , m_context(std::move(context))
     , m_endpoint(platform::WindowEndpoint::create(
           [this](platform::UINT message, platform::WPARAM wParam, platform::LPARAM) {
@@ -90,7 +90,7 @@ TForm1::TForm1(LinkPrompts& prompts, KettraContext context)
     , m_lastClientHeight(kKitHeight + kPanelTop)
     , m_canvas(m_pictures, *DrumSpace)
     , m_animation(m_settings, m_kit, m_canvas)
-    , m_intake(VelmarLink1.Block(), m_animation, m_host)
+    , m_intake(Link.Block(), m_animation, m_host)
     , m_transportBar(m_settings, m_intake.transport(), m_host, m_animation, *this)
     , m_player(m_settings, m_kit, m_intake.transport(), m_host, m_animation)
     , m_hintLine(m_settings)
@@ -108,8 +108,8 @@ TForm1::TForm1(LinkPrompts& prompts, KettraContext context)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 
-    VelmarLink1.SetExeName(VelmarLink::kDefaultExeName.toString());
-    VelmarLink1.Loaded();
+    Link.SetExeName(HostLink::kDefaultExeName.toString());
+    Link.Loaded();
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTimerIntervalMs);
@@ -152,7 +152,7 @@ bool TForm1::FormCreate()
 {
     InitLanguage(m_context.ExeDir, m_context.WindowsDir);
 
-    m_host.setHwnd(VelmarLink1.MainWinHandle());
+    m_host.setHwnd(Link.MainWinHandle());
     if (m_host.hwnd() == 0) {
         ShowErrorBox(this, LoadNumStr(kNoHost));
         return false;
@@ -218,7 +218,7 @@ void TForm1::FormDestroy()
 
 platform::LRESULT TForm1::WindowProc(platform::UINT message, platform::WPARAM wParam)
 {
-    return HandlePlugInMessage(VelmarLink1.Block(), message, wParam).value_or(0);
+    return HandlePlugInMessage(Link.Block(), message, wParam).value_or(0);
 }
 
 void TForm1::FormResize()

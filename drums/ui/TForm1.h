@@ -12,7 +12,7 @@
 #include "drums/ui/KitPictures.h"
 #include "drums/ui/PanelCanvas.h"
 #include "drums/ui/PlatformHostWindow.h"
-#include "runtime/link/VelmarLink.h"
+#include "runtime/link/HostLink.h"
 #include "runtime/platform/Windows.h"
 #include "runtime/qt/MessagePump.h"
 
@@ -43,7 +43,7 @@ class TForm1 : public QWidget, private TransportView {
     Q_OBJECT
 
 public:
-    // Creates the host link block; throws EMemMapException when it cannot.
+    // Creates the host link block; throws SharedMemoryError when it cannot.
     TForm1(LinkPrompts& prompts, KettraContext context);
     ~TForm1() override;
 
@@ -55,7 +55,7 @@ public:
     TPaintBox* const Transport;
     TPaintBox* const DrumSpace;
     QTimer* const Timer1;
-    VelmarLink VelmarLink1;
+    HostLink Link;
     // Created at the end of FormCreate.
     TSettingsDlg* SettingsDlg = nullptr;
 

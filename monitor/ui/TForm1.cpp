@@ -120,7 +120,7 @@ TForm1::TForm1(LinkPrompts& prompts, MonitorEnvironment environment)
     , ExitButton(place(new QPushButton(QStringLiteral("Exit"), this), 452, 54, 59, 21))
     , MIDIGrid(place(new QTableView(this), 0, 84, 586, 312))
     , m_environment(std::move(environment))
-    , VelmarLink1(std::make_unique<VelmarLink>(prompts, m_environment.Link))
+    , m_hostLink(std::make_unique<HostLink>(prompts, m_environment.Link))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("MIDI Monitor"));
@@ -133,10 +133,10 @@ TForm1::TForm1(LinkPrompts& prompts, MonitorEnvironment environment)
     // The host finds this window through the process that signs in, so it must exist first.
     m_endpoint = platform::WindowEndpoint::create(
         [this](platform::UINT message, platform::WPARAM wParam, platform::LPARAM) {
-            return HandlePlugInMessage(VelmarLink1->Block(), message, wParam).value_or(0);
+            return HandlePlugInMessage(m_hostLink->Block(), message, wParam).value_or(0);
         });
-    VelmarLink1->SetExeName(VelmarLink::kDefaultExeName.toString());
-    VelmarLink1->Loaded();
+    m_hostLink->SetExeName(HostLink::kDefaultExeName.toString());
+    m_hostLink->Loaded();
     FormCreate();
 }
 
@@ -207,7 +207,7 @@ void TForm1::FormCreate()
                     AppDeactivate();
             });
     InitLanguage(m_environment.ExeDir, m_environment.WindowsDir);
-    m_hostWindow = VelmarLink1->MainWinHandle();
+    m_hostWindow = m_hostLink->MainWinHandle();
     if (m_hostWindow == 0) {
         ShowErrorBox(this, LoadNumStr(kCouldNotCommunicate));
         RequestTerminate();
@@ -223,7 +223,7 @@ void TForm1::FormCreate()
 
     // The intake sizes the grid for the settings, empties it and sets the clock's start.
     m_grid = new EventGridModel(m_settings.DisplayEventCount, this);
-    m_intake = std::make_unique<EventIntake>(VelmarLink1->Block(), m_settings, *m_grid, m_clock);
+    m_intake = std::make_unique<EventIntake>(m_hostLink->Block(), m_settings, *m_grid, m_clock);
     MIDIGrid->setModel(m_grid);
     m_idle = std::make_unique<ApplicationIdle>([this] { return AppIdle(); });
 

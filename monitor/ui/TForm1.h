@@ -4,7 +4,7 @@
 #include "monitor/core/MonitorClock.h"
 #include "monitor/core/OstraSettings.h"
 #include "monitor/core/OstraSettingsFile.h"
-#include "runtime/link/VelmarLink.h"
+#include "runtime/link/HostLink.h"
 #include "runtime/platform/Windows.h"
 
 #include <QImage>
@@ -140,7 +140,7 @@ private:
     MonitorEnvironment m_environment;
     // The link goes after the window's endpoint is gone, so no message reaches a half-gone
     // window while the link signs off.
-    std::unique_ptr<VelmarLink> VelmarLink1;
+    std::unique_ptr<HostLink> m_hostLink;
     std::unique_ptr<platform::WindowEndpoint> m_endpoint;
 
     platform::HWND m_hostWindow = 0;

@@ -7,13 +7,13 @@
 namespace velmar {
 
 // Why the user is asked for the host's program.
-enum class ChooseExeReason {
+enum class HostProgramReason {
     NotFound,  // not running and could not be started: the dialog keeps its own texts
     LinkError, // an error message was shown: caption 4669, text 4670
 };
 
 // What the host link shows the user. The programs show message boxes and the
-// TChooseEXEName dialog; tests answer without a screen.
+// HostProgramDialog; tests answer without a screen.
 class LinkPrompts {
 public:
     virtual ~LinkPrompts() = default;
@@ -21,10 +21,10 @@ public:
     // A message box captioned with string 28 "Error" and one OK button.
     virtual void ShowLinkError(const QString& text) = 0;
 
-    // The TChooseEXEName dialog, run modally with `exeName` in its edit field: the field's
+    // The HostProgramDialog, run modally with `exeName` in its edit field: the field's
     // text when the user confirms, nothing when they cancel.
-    [[nodiscard]] virtual std::optional<QString> ChooseEXEName(const QString& exeName,
-                                                               ChooseExeReason reason) = 0;
+    [[nodiscard]] virtual std::optional<QString> ChooseHostProgram(const QString& exeName,
+                                                                   HostProgramReason reason) = 0;
 };
 
 } // namespace velmar

@@ -26,18 +26,18 @@ void WidgetLinkPrompts::ShowLinkError(const QString& text)
     box.exec();
 }
 
-std::optional<QString> WidgetLinkPrompts::ChooseEXEName(const QString& exeName,
-                                                        ChooseExeReason reason)
+std::optional<QString> WidgetLinkPrompts::ChooseHostProgram(const QString& exeName,
+                                                            HostProgramReason reason)
 {
-    TChooseEXEName dialog(m_frame);
-    dialog.Edit1->setText(exeName);
-    if (reason == ChooseExeReason::LinkError) {
+    HostProgramDialog dialog(m_frame);
+    dialog.ProgramPath->setText(exeName);
+    if (reason == HostProgramReason::LinkError) {
         dialog.setWindowTitle(LoadNumStr(kChooseNameOfExe));
-        dialog.Memo1->setPlainText(LoadNumStr(kEnterCompletePath));
+        dialog.Explanation->setPlainText(LoadNumStr(kEnterCompletePath));
     }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.Edit1->text();
+    return dialog.ProgramPath->text();
 }
 
 } // namespace velmar

@@ -5,10 +5,10 @@
 // "ready <hwnd>", "error <text>" (what a plug-in would show the user), "signed off".
 
 #include "runtime/HostMessages.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/language/Language.h"
+#include "runtime/link/HostLink.h"
 #include "runtime/link/LinkPrompts.h"
-#include "runtime/link/VelmarLink.h"
 #include "runtime/platform/PlatformError.h"
 #include "runtime/qt/MessagePump.h"
 #include "runtime/qt/TerminationSignals.h"
@@ -43,7 +43,7 @@ void say(const QString& line)
 class PrintingPrompts : public LinkPrompts {
 public:
     void ShowLinkError(const QString& text) override { say(QStringLiteral("error ") + text); }
-    std::optional<QString> ChooseEXEName(const QString&, ChooseExeReason) override
+    std::optional<QString> ChooseHostProgram(const QString&, HostProgramReason) override
     {
         say(QStringLiteral("error asked for the host's program"));
         return std::nullopt;
@@ -129,7 +129,7 @@ private:
             (void)platform::SendMessageA(m_host, HostCmdPlayEvent, 1, kNote);
     }
 
-    VelmarLink m_link;
+    HostLink m_link;
     bool m_busy;
     std::unique_ptr<platform::WindowEndpoint> m_window;
     QTimer m_tick;
@@ -155,7 +155,7 @@ int main(int argc, char* argv[])
     std::optional<FaultProbe> probe;
     try {
         probe.emplace(prompts, busy);
-    } catch (const EMemMapException& error) {
+    } catch (const SharedMemoryError& error) {
         say(QStringLiteral("error %1: %2")
                 .arg(QString::fromStdString(error.what()), QString::fromStdString(error.detail())));
         return 1;

@@ -3,7 +3,7 @@
 #include "host/DemoSong.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ScopedSession.h"
 
@@ -27,7 +27,7 @@ protected:
         host = std::make_unique<KorvoHost>(
             options, std::move(song), [this] { return now; },
             [this](const std::string& line) { status.push_back(line); });
-        map = TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+        map = SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
         block.emplace(map->Data());
     }
 
@@ -78,7 +78,7 @@ protected:
             return platform::LRESULT{1};
         });
     std::unique_ptr<KorvoHost> host;
-    std::unique_ptr<TMemMap> map;
+    std::unique_ptr<SharedMemory> map;
     std::optional<HostLinkBlock> block;
 };
 

@@ -3,7 +3,7 @@
 #include "host/MidiBytes.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/platform/Windows.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ScopedSession.h"
@@ -129,7 +129,7 @@ protected:
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         ASSERT_NE(host, 0U) << "korvo did not show its window";
-        map = TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+        map = SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
         block.emplace(map->Data());
         ASSERT_EQ(platform::SendMessageA(host, HostCmdSignIn, 0, map->Handle()),
                   HostSignInAccepted);
@@ -142,7 +142,7 @@ protected:
     std::unique_ptr<ChildProcess> jack;
     std::unique_ptr<ChildProcess> korvo;
     platform::HWND host = 0;
-    std::unique_ptr<TMemMap> map;
+    std::unique_ptr<SharedMemory> map;
     std::optional<HostLinkBlock> block;
 };
 

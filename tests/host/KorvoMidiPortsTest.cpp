@@ -3,7 +3,7 @@
 #include "host/SmfSong.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "tests/support/ScopedSession.h"
 
 #include <QTemporaryDir>
@@ -47,7 +47,7 @@ protected:
         host = std::make_unique<KorvoHost>(
             options, std::move(song), [this] { return now; },
             [this](const std::string& line) { status.push_back(line); }, std::move(ports));
-        map = TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+        map = SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
         block.emplace(map->Data());
         send(HostCmdSignIn, 0, map->Handle());
     }
@@ -77,7 +77,7 @@ protected:
     std::unique_ptr<platform::WindowEndpoint> plugInWindow = platform::WindowEndpoint::create(
         [](platform::UINT, platform::WPARAM, platform::LPARAM) { return platform::LRESULT{1}; });
     std::unique_ptr<KorvoHost> host;
-    std::unique_ptr<TMemMap> map;
+    std::unique_ptr<SharedMemory> map;
     std::optional<HostLinkBlock> block;
 };
 

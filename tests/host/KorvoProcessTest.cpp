@@ -1,7 +1,7 @@
 #include "host/FloodSource.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/platform/Processes.h"
 #include "runtime/platform/Windows.h"
 #include "tests/support/ChildProcess.h"
@@ -51,7 +51,7 @@ TEST_F(KorvoProcess, FloodArrivesCompleteAndInOrderAndKorvoLeavesCleanly)
     constexpr std::uint64_t kEvents = 200'000;
     const platform::HWND host = startKorvo({"--quiet", "--autoplay", "--flood", "200000:1"});
     const auto map =
-        TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+        SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
     HostLinkBlock block(map->Data());
     ASSERT_EQ(platform::SendMessageA(host, HostCmdSignIn, 0, map->Handle()), HostSignInAccepted);
 

@@ -1,5 +1,5 @@
 #include "runtime/language/Language.h"
-#include "runtime/ui/TChooseEXEName.h"
+#include "runtime/ui/HostProgramDialog.h"
 #include "runtime/ui/WidgetLinkPrompts.h"
 #include "tests/support/PrintQString.h"
 #include "tests/support/WhenModal.h"
@@ -28,16 +28,16 @@ void saveGrab(QWidget& window, const QString& name)
     window.grab().save(QDir::current().filePath(name + QStringLiteral(".png")));
 }
 
-TEST(TChooseEXEName, HasTheDesignedLayoutWithNoTextCutOff)
+TEST(HostProgramDialog, HasTheDesignedLayoutWithNoTextCutOff)
 {
     const struct {
-        ChooseExeFrame frame;
+        HostProgramDialogFrame frame;
         Qt::WindowType type;
         QString name;
-    } frames[] = {{ChooseExeFrame::ToolWindow, Qt::Tool, QStringLiteral("ToolWindow")},
-                  {ChooseExeFrame::DialogFrame, Qt::Dialog, QStringLiteral("DialogFrame")}};
+    } frames[] = {{HostProgramDialogFrame::ToolWindow, Qt::Tool, QStringLiteral("ToolWindow")},
+                  {HostProgramDialogFrame::DialogFrame, Qt::Dialog, QStringLiteral("DialogFrame")}};
     for (const auto& f : frames) {
-        TChooseEXEName dialog(f.frame);
+        HostProgramDialog dialog(f.frame);
         dialog.show();
         QCoreApplication::processEvents();
         EXPECT_EQ(dialog.windowType(), f.type);
@@ -45,36 +45,37 @@ TEST(TChooseEXEName, HasTheDesignedLayoutWithNoTextCutOff)
         EXPECT_EQ(dialog.size(), QSize(317, 199));
         EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("VelmarLink Component Can't Link!"));
-        EXPECT_TRUE(
-            dialog.Memo1->toPlainText().endsWith(QStringLiteral("\n(e.g. C:\\Korvo\\KORVO.EXE)")));
+        EXPECT_TRUE(dialog.Explanation->toPlainText().endsWith(
+            QStringLiteral("\n(e.g. C:\\Korvo\\KORVO.EXE)")));
         EXPECT_EQ(dialog.font().pixelSize(), 11);
         EXPECT_TRUE(dialog.font().bold());
-        EXPECT_EQ(dialog.Edit1->font().pixelSize(), 13);
-        EXPECT_EQ(dialog.Memo1->geometry(), QRect(16, 16, 281, 81));
-        EXPECT_EQ(dialog.Edit1->geometry(), QRect(16, 116, 201, 24));
-        EXPECT_EQ(dialog.Button1->geometry(), QRect(224, 112, 73, 30));
+        EXPECT_EQ(dialog.ProgramPath->font().pixelSize(), 13);
+        EXPECT_EQ(dialog.Explanation->geometry(), QRect(16, 16, 281, 81));
+        EXPECT_EQ(dialog.ProgramPath->geometry(), QRect(16, 116, 201, 24));
+        EXPECT_EQ(dialog.BrowseButton->geometry(), QRect(224, 112, 73, 30));
         EXPECT_EQ(dialog.OKBtn->geometry(), QRect(80, 164, 77, 27));
         EXPECT_EQ(dialog.CancelBtn->geometry(), QRect(164, 164, 77, 27));
         EXPECT_EQ(dialog.focusWidget(), dialog.OKBtn);
         EXPECT_TRUE(dialog.OKBtn->isDefault());
-        EXPECT_EQ(dialog.Edit1->nextInFocusChain(), dialog.Button1);
-        EXPECT_EQ(dialog.Button1->nextInFocusChain(), dialog.OKBtn);
+        EXPECT_EQ(dialog.ProgramPath->nextInFocusChain(), dialog.BrowseButton);
+        EXPECT_EQ(dialog.BrowseButton->nextInFocusChain(), dialog.OKBtn);
         EXPECT_EQ(dialog.OKBtn->nextInFocusChain(), dialog.CancelBtn);
 
-        EXPECT_FALSE(dialog.Memo1->verticalScrollBar()->isVisible()) << "the memo's text fits";
-        for (QPushButton* button : {dialog.Button1, dialog.OKBtn, dialog.CancelBtn}) {
+        EXPECT_FALSE(dialog.Explanation->verticalScrollBar()->isVisible())
+            << "the memo's text fits";
+        for (QPushButton* button : {dialog.BrowseButton, dialog.OKBtn, dialog.CancelBtn}) {
             const QString caption = button->text().remove(u'&');
             EXPECT_LT(button->fontMetrics().horizontalAdvance(caption), button->width() - 8)
                 << caption.toStdString();
         }
-        saveGrab(dialog, QStringLiteral("TChooseEXEName-") + f.name);
+        saveGrab(dialog, QStringLiteral("HostProgramDialog-") + f.name);
     }
 }
 
-TEST(TChooseEXEName, BrowsePutsThePickedFilesPathIntoTheEditField)
+TEST(HostProgramDialog, BrowsePutsThePickedFilesPathIntoTheEditField)
 {
-    TChooseEXEName dialog(ChooseExeFrame::DialogFrame);
-    dialog.Edit1->setText(QStringLiteral("KORVO.EXE"));
+    HostProgramDialog dialog(HostProgramDialogFrame::DialogFrame);
+    dialog.ProgramPath->setText(QStringLiteral("KORVO.EXE"));
     const QString program = QCoreApplication::applicationFilePath();
     QString title;
     QStringList filters;
@@ -89,46 +90,46 @@ TEST(TChooseEXEName, BrowsePutsThePickedFilesPathIntoTheEditField)
         static_cast<QDialog*>(picker)->accept(); // QFileDialog hides it
         return true;
     });
-    dialog.Button1->click();
+    dialog.BrowseButton->click();
     EXPECT_EQ(title, LoadNumStr(4665));
     EXPECT_EQ(filters, QStringList{LoadNumStr(4664) + QStringLiteral(" (*)")});
-    EXPECT_EQ(dialog.Edit1->text(), QDir::toNativeSeparators(program));
+    EXPECT_EQ(dialog.ProgramPath->text(), QDir::toNativeSeparators(program));
 
     whenModal<QFileDialog>([](QFileDialog* picker) {
         picker->reject();
         return true;
     });
-    dialog.Button1->click();
-    EXPECT_EQ(dialog.Edit1->text(), QDir::toNativeSeparators(program));
+    dialog.BrowseButton->click();
+    EXPECT_EQ(dialog.ProgramPath->text(), QDir::toNativeSeparators(program));
 }
 
-TEST(WidgetLinkPrompts, ChooseExeNameShowsTheTextsForTheReasonAndAnswersOnlyOk)
+TEST(WidgetLinkPrompts, ChooseHostProgramShowsTheTextsForTheReasonAndAnswersOnlyOk)
 {
     enum class Close { Ok, Cancel, Frame };
     const QString defaultTitle = QStringLiteral("VelmarLink Component Can't Link!");
     const struct {
-        ChooseExeReason reason;
+        HostProgramReason reason;
         Close close;
         QString title;
         std::optional<QString> answer;
     } cases[] = {
-        {ChooseExeReason::LinkError, Close::Ok, LoadNumStr(4669), QStringLiteral("/opt/korvo")},
-        {ChooseExeReason::NotFound, Close::Ok, defaultTitle, QStringLiteral("/opt/korvo")},
-        {ChooseExeReason::NotFound, Close::Cancel, defaultTitle, std::nullopt},
-        {ChooseExeReason::LinkError, Close::Frame, LoadNumStr(4669), std::nullopt},
+        {HostProgramReason::LinkError, Close::Ok, LoadNumStr(4669), QStringLiteral("/opt/korvo")},
+        {HostProgramReason::NotFound, Close::Ok, defaultTitle, QStringLiteral("/opt/korvo")},
+        {HostProgramReason::NotFound, Close::Cancel, defaultTitle, std::nullopt},
+        {HostProgramReason::LinkError, Close::Frame, LoadNumStr(4669), std::nullopt},
     };
-    WidgetLinkPrompts prompts(ChooseExeFrame::ToolWindow);
+    WidgetLinkPrompts prompts(HostProgramDialogFrame::ToolWindow);
     for (const auto& c : cases) {
         QString title;
         QString shownName;
         QString memo;
-        whenModal<TChooseEXEName>([&](TChooseEXEName* dialog) {
+        whenModal<HostProgramDialog>([&](HostProgramDialog* dialog) {
             title = dialog->windowTitle();
-            shownName = dialog->Edit1->text();
-            memo = dialog->Memo1->toPlainText();
-            if (c.reason == ChooseExeReason::LinkError && c.close == Close::Ok)
-                saveGrab(*dialog, QStringLiteral("TChooseEXEName-LinkError"));
-            dialog->Edit1->setText(QStringLiteral("/opt/korvo"));
+            shownName = dialog->ProgramPath->text();
+            memo = dialog->Explanation->toPlainText();
+            if (c.reason == HostProgramReason::LinkError && c.close == Close::Ok)
+                saveGrab(*dialog, QStringLiteral("HostProgramDialog-LinkError"));
+            dialog->ProgramPath->setText(QStringLiteral("/opt/korvo"));
             if (c.close == Close::Ok)
                 dialog->OKBtn->click();
             else if (c.close == Close::Cancel)
@@ -137,10 +138,10 @@ TEST(WidgetLinkPrompts, ChooseExeNameShowsTheTextsForTheReasonAndAnswersOnlyOk)
                 dialog->close();
             return true;
         });
-        EXPECT_EQ(prompts.ChooseEXEName(QStringLiteral("KORVO.EXE"), c.reason), c.answer);
+        EXPECT_EQ(prompts.ChooseHostProgram(QStringLiteral("KORVO.EXE"), c.reason), c.answer);
         EXPECT_EQ(title, c.title);
         EXPECT_EQ(shownName, QStringLiteral("KORVO.EXE"));
-        EXPECT_EQ(memo == LoadNumStr(4670), c.reason == ChooseExeReason::LinkError);
+        EXPECT_EQ(memo == LoadNumStr(4670), c.reason == HostProgramReason::LinkError);
     }
 }
 
@@ -161,7 +162,7 @@ TEST(WidgetLinkPrompts, LinkErrorIsAnOkBoxShowingTheTextAsItStands)
         box->button(QMessageBox::Ok)->click();
         return true;
     });
-    WidgetLinkPrompts(ChooseExeFrame::DialogFrame).ShowLinkError(text);
+    WidgetLinkPrompts(HostProgramDialogFrame::DialogFrame).ShowLinkError(text);
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(caption, LoadNumStr(28));
     EXPECT_EQ(shownText, text);

@@ -5,8 +5,8 @@
 
 #include "runtime/HostMessages.h"
 #include "runtime/language/Language.h"
+#include "runtime/link/HostLink.h"
 #include "runtime/link/LinkPrompts.h"
-#include "runtime/link/VelmarLink.h"
 #include "runtime/qt/MessagePump.h"
 #include "runtime/qt/TerminationSignals.h"
 
@@ -28,7 +28,8 @@ void say(const QString& line)
 class PrintingPrompts : public velmar::LinkPrompts {
 public:
     void ShowLinkError(const QString& text) override { say(QStringLiteral("error ") + text); }
-    std::optional<QString> ChooseEXEName(const QString& exeName, velmar::ChooseExeReason) override
+    std::optional<QString> ChooseHostProgram(const QString& exeName,
+                                             velmar::HostProgramReason) override
     {
         say(QStringLiteral("asked ") + exeName);
         return std::nullopt;
@@ -48,7 +49,7 @@ int main(int argc, char* argv[])
     PrintingPrompts prompts;
     std::optional<platform::HWND> host;
     {
-        VelmarLink link(prompts);
+        HostLink link(prompts);
         link.Loaded();
         host = link.MainWinHandle();
         say(*host != 0 ? QStringLiteral("linked %1").arg(*host, 8, 16, QLatin1Char('0'))

@@ -16,12 +16,13 @@ class ScriptedPrompts : public LinkPrompts {
 public:
     struct Question {
         QString exeName;
-        ChooseExeReason reason;
+        HostProgramReason reason;
         friend bool operator==(const Question&, const Question&) = default;
     };
 
     void ShowLinkError(const QString& text) override { errors.push_back(text); }
-    std::optional<QString> ChooseEXEName(const QString& exeName, ChooseExeReason reason) override
+    std::optional<QString> ChooseHostProgram(const QString& exeName,
+                                             HostProgramReason reason) override
     {
         questions.push_back({exeName, reason});
         if (answers.empty())

@@ -26,7 +26,7 @@ namespace velmar::monitor::test {
 class RecordingPrompts : public LinkPrompts {
 public:
     void ShowLinkError(const QString& text) override { errors.push_back(text); }
-    std::optional<QString> ChooseEXEName(const QString& exeName, ChooseExeReason) override
+    std::optional<QString> ChooseHostProgram(const QString& exeName, HostProgramReason) override
     {
         asked.push_back(exeName);
         return std::nullopt;

@@ -4,7 +4,7 @@
 #include "monitor/ui/PaintBox.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/pictures/BitmapResource.h"
 #include "runtime/pictures/PictureModules.h"
 #include "tests/monitor/FormRig.h"
@@ -41,7 +41,7 @@ bool topmost(const QWidget& window)
 std::uint32_t hostMark()
 {
     const auto map =
-        TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+        SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
     std::uint32_t mark = 0;
     std::memcpy(&mark, map->Data() + HostLinkBlock::kHostMarkOffset, sizeof mark);
     return mark;

@@ -2,7 +2,7 @@
 // (hexadecimal, 0 when it has no window) once it is set up, then does what its mode says.
 
 #include "runtime/HostMessages.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/platform/NamedMapping.h"
 #include "runtime/platform/SessionDirectory.h"
 #include "runtime/platform/Windows.h"
@@ -205,7 +205,7 @@ int foreignClient(HWND target)
 // Holds a mapping until killed; with a byte to write, writes it at an offset of the data.
 int holdMapping(const char* name, long length, long offset, long value)
 {
-    auto map = velmar::TMemMap::Create(name, static_cast<std::int32_t>(length));
+    auto map = velmar::SharedMemory::Create(name, static_cast<std::int32_t>(length));
     if (!map)
         return 5;
     if (value >= 0)

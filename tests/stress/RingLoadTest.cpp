@@ -3,7 +3,7 @@
 // process. Not one may be lost, repeated, reordered or damaged.
 
 #include "host/HostRingWriter.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "tests/stress/NumberedEvents.h"
 #include "tests/stress/StressScale.h"
 #include "tests/support/ChildProcess.h"
@@ -25,9 +25,9 @@ using test::NumberedEventCheck;
 
 constexpr auto kGiveUpAfter = std::chrono::seconds(150);
 
-std::unique_ptr<TMemMap> createBlock()
+std::unique_ptr<SharedMemory> createBlock()
 {
-    return TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+    return SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
 }
 
 // Drains until `count` events have come or time runs out; the events per second.

@@ -7,7 +7,7 @@
 //                            and answers until told to quit
 
 #include "host/HostRingWriter.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/platform/Windows.h"
 #include "tests/stress/NestedSends.h"
 #include "tests/stress/NumberedEvents.h"
@@ -35,7 +35,7 @@ void say(const std::string& line)
 
 int writeRing(const char* name, std::uint64_t count)
 {
-    const auto map = TMemMap::Create(name, static_cast<std::int32_t>(HostLinkBlock::kSize));
+    const auto map = SharedMemory::Create(name, static_cast<std::int32_t>(HostLinkBlock::kSize));
     host::HostRingWriter writer(map->Data());
     say("ready 0");
     const auto giveUp = Clock::now() + kLifetime;

@@ -29,7 +29,8 @@ SweptBlock::SweptBlock(BlockKind kind)
 {
     if (kind == BlockKind::SharedMapping) {
         m_session = std::make_unique<ScopedSession>();
-        m_map = TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+        m_map =
+            SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
         m_data = m_map->Data();
         return;
     }

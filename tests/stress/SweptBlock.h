@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "tests/stress/GuardedBlock.h"
 #include "tests/support/ScopedSession.h"
 
@@ -30,7 +30,7 @@ public:
 
 private:
     std::unique_ptr<ScopedSession> m_session;
-    std::unique_ptr<TMemMap> m_map;
+    std::unique_ptr<SharedMemory> m_map;
     std::unique_ptr<GuardedBlock> m_guarded;
     std::byte* m_data = nullptr;
 };

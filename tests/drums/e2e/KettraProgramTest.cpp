@@ -1,6 +1,6 @@
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/platform/Processes.h"
 #include "runtime/platform/Windows.h"
 #include "tests/support/ChildProcess.h"
@@ -72,7 +72,7 @@ TEST(KettraProgram, StartsKorvoSignsInAndSavesItsSettingsWhenTerminated)
 
     // korvo marks every bar in the window of the plug-in that signed in.
     const auto map =
-        TMemMap::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+        SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
     const auto mark = [&map] {
         std::uint32_t value = 0;
         std::memcpy(&value, map->Data() + HostLinkBlock::kHostMarkOffset, 4);

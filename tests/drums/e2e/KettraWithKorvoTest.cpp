@@ -52,7 +52,7 @@ std::set<int> songAnchors()
 // Every event slot of the shared ring, whatever has been read already.
 std::vector<RingEvent> ringSlots(const TForm1& form)
 {
-    const std::byte* block = form.VelmarLink1.Map().Data();
+    const std::byte* block = form.Link.Map().Data();
     std::vector<RingEvent> slots;
     for (std::size_t slot = 0; slot <= HostLinkBlock::kLastSlot; ++slot) {
         const std::byte* at = block + HostLinkBlock::kSlotOffset + slot * HostLinkBlock::kSlotSize;

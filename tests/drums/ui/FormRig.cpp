@@ -124,7 +124,7 @@ QImage FormRig::Panel() const
 
 void FormRig::WriteRingEvent(std::uint16_t source, PackedMidiMessage message)
 {
-    std::byte* block = form->VelmarLink1.Map().Data();
+    std::byte* block = form->Link.Map().Data();
     std::uint16_t at = 0;
     std::memcpy(&at, block + HostLinkBlock::kWriteIndexOffset, 2);
     std::byte* slot = block + HostLinkBlock::kSlotOffset + HostLinkBlock::kSlotSize * at;

@@ -63,7 +63,7 @@ private:
 class QuietPrompts : public LinkPrompts {
 public:
     void ShowLinkError(const QString& text) override { errors.push_back(text); }
-    std::optional<QString> ChooseEXEName(const QString&, ChooseExeReason) override
+    std::optional<QString> ChooseHostProgram(const QString&, HostProgramReason) override
     {
         return std::nullopt;
     }

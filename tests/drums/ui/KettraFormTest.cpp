@@ -428,7 +428,7 @@ TEST_F(KettraForm, TheHostsMarkIsKept)
     create();
     EXPECT_EQ(platform::SendMessageA(form->Handle(), HostMsgSetMark, 0x12345678, 0), 1);
     std::uint32_t mark = 0;
-    std::memcpy(&mark, form->VelmarLink1.Map().Data() + HostLinkBlock::kHostMarkOffset, 4);
+    std::memcpy(&mark, form->Link.Map().Data() + HostLinkBlock::kHostMarkOffset, 4);
     EXPECT_EQ(mark, 0x12345678U);
 }
 

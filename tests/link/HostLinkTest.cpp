@@ -1,4 +1,4 @@
-#include "runtime/link/VelmarLink.h"
+#include "runtime/link/HostLink.h"
 
 #include "runtime/HostMessages.h"
 #include "runtime/link/LinkIni.h"
@@ -24,9 +24,9 @@ using test::FakeHost;
 using Question = test::ScriptedPrompts::Question;
 using Launches = std::vector<std::string>;
 
-class VelmarLinkTest : public ::testing::Test {
+class HostLinkTest : public ::testing::Test {
 protected:
-    ~VelmarLinkTest() override { test::quitOtherWindows(); }
+    ~HostLinkTest() override { test::quitOtherWindows(); }
 
     // Fake time: each pass of a wait runs onPump, then moves the clock on by up to 250 ms.
     // Launches are recorded and then made by `launch`, by default the real one.
@@ -66,11 +66,11 @@ protected:
     Launches launches;
 };
 
-TEST_F(VelmarLinkTest, RunningHostIsSignedInOnceWithoutLaunchOrWaitAndSignedOffAtTheEnd)
+TEST_F(HostLinkTest, RunningHostIsSignedInOnceWithoutLaunchOrWaitAndSignedOffAtTheEnd)
 {
     const FakeHost host({});
     {
-        VelmarLink link(prompts, context());
+        HostLink link(prompts, context());
         link.SetExeName(QStringLiteral("FAKEHOST.EXE"));
         link.Loaded();
         EXPECT_EQ(link.MainWinHandle(), host.hwnd);
@@ -92,9 +92,9 @@ TEST_F(VelmarLinkTest, RunningHostIsSignedInOnceWithoutLaunchOrWaitAndSignedOffA
     EXPECT_FALSE(std::filesystem::exists(linkIni())) << "a link made writes no record";
 }
 
-TEST_F(VelmarLinkTest, HostThatIsNotRunningIsStartedAndSearchedAndSignedInOnlyAfterTheWaits)
+TEST_F(HostLinkTest, HostThatIsNotRunningIsStartedAndSearchedAndSignedInOnlyAfterTheWaits)
 {
-    VelmarLink link(prompts, context());
+    HostLink link(prompts, context());
     link.SetExeName(QStringLiteral("FAKEHOST.EXE"));
     struct Pass {
         std::uint32_t at;
@@ -122,13 +122,13 @@ TEST_F(VelmarLinkTest, HostThatIsNotRunningIsStartedAndSearchedAndSignedInOnlyAf
     EXPECT_TRUE(prompts.errors.empty());
 }
 
-TEST_F(VelmarLinkTest, RealWaitsBeforeSigningInToAStartedHost)
+TEST_F(HostLinkTest, RealWaitsBeforeSigningInToAStartedHost)
 {
     LinkContext real = LinkContext::standard();
     real.linkIniPath = [this] {
         return linkIni();
     };
-    VelmarLink link(prompts, std::move(real));
+    HostLink link(prompts, std::move(real));
     link.SetExeName(QStringLiteral("FAKEHOST.EXE"));
     const auto start = std::chrono::steady_clock::now();
     const platform::HWND window = link.MainWinHandle();
@@ -139,13 +139,13 @@ TEST_F(VelmarLinkTest, RealWaitsBeforeSigningInToAStartedHost)
     EXPECT_LT(waited, 8000ms);
 }
 
-TEST_F(VelmarLinkTest, RefusedSignInIsReportedCutTo700AndLeavesNoLink)
+TEST_F(HostLinkTest, RefusedSignInIsReportedCutTo700AndLeavesNoLink)
 {
     const FakeHost host({"--sign-in-reply", "2"});
     const QString name =
         QStringLiteral("/opt/") + QString(300, u'v') + QStringLiteral("/FakeHost.exe");
     {
-        VelmarLink link(prompts, context());
+        HostLink link(prompts, context());
         link.SetExeName(name);
         EXPECT_EQ(link.MainWinHandle(), 0U);
         ASSERT_EQ(prompts.errors.size(), 1U);
@@ -157,20 +157,20 @@ TEST_F(VelmarLinkTest, RefusedSignInIsReportedCutTo700AndLeavesNoLink)
     EXPECT_EQ(host.ask(kSignOffCount), 0) << "nothing to sign off";
 }
 
-TEST_F(VelmarLinkTest, ProcessOfTheNameThatDoesNotIdentifyIsReportedWithoutLaunch)
+TEST_F(HostLinkTest, ProcessOfTheNameThatDoesNotIdentifyIsReportedWithoutLaunch)
 {
     const FakeHost mute({"--identify-reply", "0"});
-    VelmarLink link(prompts, context());
+    HostLink link(prompts, context());
     link.SetExeName(QStringLiteral("FAKEHOST.EXE"));
     EXPECT_EQ(link.MainWinHandle(), 0U);
     const QString name = QStringLiteral("FAKEHOST.EXE");
     EXPECT_EQ(prompts.errors, std::vector<QString>{NotLinkableText(name)});
-    EXPECT_EQ(prompts.questions, std::vector<Question>({{name, ChooseExeReason::LinkError}}));
+    EXPECT_EQ(prompts.questions, std::vector<Question>({{name, HostProgramReason::LinkError}}));
     EXPECT_EQ(launches, Launches{});
     EXPECT_EQ(mute.ask(kSignInCount), 0);
 }
 
-TEST_F(VelmarLinkTest, FailedStartsAskTheUserAndOnlyTheExactDefaultNameTriesTheDefaultDirectory)
+TEST_F(HostLinkTest, FailedStartsAskTheUserAndOnlyTheExactDefaultNameTriesTheDefaultDirectory)
 {
     const QString ghost = QStringLiteral("GHOST.EXE");
     const struct {
@@ -184,23 +184,23 @@ TEST_F(VelmarLinkTest, FailedStartsAskTheUserAndOnlyTheExactDefaultNameTriesTheD
          2,
          {"KORVO.EXE", "C:\\Korvo\\KORVO.EXE"},
          {},
-         {QStringLiteral("KORVO.EXE"), ChooseExeReason::NotFound}},
+         {QStringLiteral("KORVO.EXE"), HostProgramReason::NotFound}},
         {QString(),
          2,
          {"KORVO.EXE", "C:\\Korvo\\KORVO.EXE"},
          {},
-         {QStringLiteral("KORVO.EXE"), ChooseExeReason::NotFound}},
+         {QStringLiteral("KORVO.EXE"), HostProgramReason::NotFound}},
         {QStringLiteral("korvo.exe"),
          2,
          {"korvo.exe"},
          {},
-         {QStringLiteral("korvo.exe"), ChooseExeReason::NotFound}},
+         {QStringLiteral("korvo.exe"), HostProgramReason::NotFound}},
         // Started, but no process of that name shows up.
         {ghost,
          33,
          {"GHOST.EXE"},
          {WindowNotFoundText(ghost)},
-         {ghost, ChooseExeReason::LinkError}},
+         {ghost, HostProgramReason::LinkError}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
@@ -210,7 +210,7 @@ TEST_F(VelmarLinkTest, FailedStartsAskTheUserAndOnlyTheExactDefaultNameTriesTheD
         launch = [&](std::string_view) {
             return c.launchResult;
         };
-        VelmarLink link(prompts, context());
+        HostLink link(prompts, context());
         link.SetExeName(c.name);
         EXPECT_EQ(link.MainWinHandle(), 0U);
         EXPECT_EQ(launches, c.launches);
@@ -221,7 +221,7 @@ TEST_F(VelmarLinkTest, FailedStartsAskTheUserAndOnlyTheExactDefaultNameTriesTheD
     }
 }
 
-TEST_F(VelmarLinkTest, HostStartedFromTheDefaultDirectoryIsGivenTimeToComeUp)
+TEST_F(HostLinkTest, HostStartedFromTheDefaultDirectoryIsGivenTimeToComeUp)
 {
     const auto installed = session.root() / "KORVO.EXE";
     std::filesystem::copy_file(VELMAR_FAKE_HOST, installed);
@@ -232,7 +232,7 @@ TEST_F(VelmarLinkTest, HostStartedFromTheDefaultDirectoryIsGivenTimeToComeUp)
         if (now >= 3000)
             (void)test::awaitWindowOfProgram("KORVO.EXE");
     };
-    VelmarLink link(prompts, context());
+    HostLink link(prompts, context());
     link.Loaded();
     const platform::HWND window = link.MainWinHandle();
     EXPECT_NE(window, 0U);
@@ -241,22 +241,22 @@ TEST_F(VelmarLinkTest, HostStartedFromTheDefaultDirectoryIsGivenTimeToComeUp)
     EXPECT_TRUE(prompts.errors.empty());
 }
 
-TEST_F(VelmarLinkTest, NameChosenInTheDialogIsLinkedRecordedAndUsedNextTime)
+TEST_F(HostLinkTest, NameChosenInTheDialogIsLinkedRecordedAndUsedNextTime)
 {
     const FakeHost host({});
     const QString chosen = QStringLiteral("FAKEHOST.EXE");
     prompts.answers = {chosen};
     {
-        VelmarLink link(prompts, context());
+        HostLink link(prompts, context());
         link.SetExeName(QStringLiteral("NOHOST.EXE"));
         EXPECT_EQ(link.MainWinHandle(), host.hwnd);
-        const Question asked{QStringLiteral("NOHOST.EXE"), ChooseExeReason::NotFound};
+        const Question asked{QStringLiteral("NOHOST.EXE"), HostProgramReason::NotFound};
         EXPECT_EQ(prompts.questions, std::vector<Question>{asked});
         EXPECT_EQ(launches, Launches{"NOHOST.EXE"});
     }
     EXPECT_EQ(ReadLinkIni(linkIni()), chosen);
 
-    VelmarLink next(prompts, context());
+    HostLink next(prompts, context());
     next.Loaded();
     EXPECT_EQ(next.MainWinHandle(), host.hwnd);
     EXPECT_EQ(next.GetExeName(), chosen);
@@ -264,10 +264,10 @@ TEST_F(VelmarLinkTest, NameChosenInTheDialogIsLinkedRecordedAndUsedNextTime)
     EXPECT_EQ(host.ask(kSignInCount), 2);
 }
 
-TEST_F(VelmarLinkTest, HostThatDiesAnswersZeroAndSigningOffDoesNotHang)
+TEST_F(HostLinkTest, HostThatDiesAnswersZeroAndSigningOffDoesNotHang)
 {
     FakeHost host({});
-    auto link = std::make_unique<VelmarLink>(prompts, context());
+    auto link = std::make_unique<HostLink>(prompts, context());
     link->SetExeName(QStringLiteral("FAKEHOST.EXE"));
     ASSERT_EQ(link->MainWinHandle(), host.hwnd);
     host.process.kill(SIGKILL);

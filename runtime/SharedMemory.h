@@ -13,9 +13,9 @@ namespace velmar {
 
 // A failure of the shared memory: what() is the numbered-string text in the current
 // language, shown to the user; detail() says what the system reported.
-class EMemMapException : public std::runtime_error {
+class SharedMemoryError : public std::runtime_error {
 public:
-    EMemMapException(const std::string& text, std::string detail)
+    SharedMemoryError(const std::string& text, std::string detail)
         : std::runtime_error(text)
         , m_detail(std::move(detail))
     {}
@@ -27,14 +27,14 @@ private:
 
 // One named mapping shared with the host, and its view. The mapping starts with a 4-byte
 // little-endian length prefix; the data follows it.
-class TMemMap {
+class SharedMemory {
 public:
     // Create mode (length > 0): creates the mapping with length + 4 bytes or joins the one
     // the host holds, and writes the length into the prefix. Open mode (length 0): joins
     // an existing mapping and leaves its bytes alone; nullptr when there is none.
-    // Throws EMemMapException when the mapping cannot be made or joined.
-    [[nodiscard]] static std::unique_ptr<TMemMap> Create(const std::string& name,
-                                                         std::int32_t length);
+    // Throws SharedMemoryError when the mapping cannot be made or joined.
+    [[nodiscard]] static std::unique_ptr<SharedMemory> Create(const std::string& name,
+                                                              std::int32_t length);
 
     // The data: the first byte after the length prefix.
     [[nodiscard]] std::byte* Data() const { return m_mapping->base() + kPrefixSize; }
@@ -48,7 +48,7 @@ public:
     static constexpr std::size_t kPrefixSize = 4;
 
 private:
-    explicit TMemMap(std::unique_ptr<platform::NamedMapping> mapping)
+    explicit SharedMemory(std::unique_ptr<platform::NamedMapping> mapping)
         : m_mapping(std::move(mapping))
     {}
 

@@ -1,4 +1,4 @@
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 
 #include "runtime/HostLinkBlock.h"
 #include "runtime/platform/NamedMapping.h"
@@ -25,7 +25,7 @@ using velmar::test::ChildProcess;
 constexpr std::int32_t kBlockLength = 70020;
 constexpr const char* kName = "KorvoExeInfo";
 
-std::int32_t lengthPrefix(const TMemMap& map)
+std::int32_t lengthPrefix(const SharedMemory& map)
 {
     std::int32_t prefix = 0;
     std::memcpy(&prefix, map.ViewBase(), sizeof prefix);
@@ -47,7 +47,7 @@ struct Holder {
     int seen = -1;
 };
 
-class TMemMapTest : public ::testing::Test {
+class SharedMemoryTest : public ::testing::Test {
 protected:
     [[nodiscard]] std::filesystem::path mapFile() const
     {
@@ -56,9 +56,9 @@ protected:
     velmar::test::ScopedSession session;
 };
 
-TEST_F(TMemMapTest, FreshMappingIsZeroWithItsLengthPrefix)
+TEST_F(SharedMemoryTest, FreshMappingIsZeroWithItsLengthPrefix)
 {
-    const auto map = TMemMap::Create(kName, kBlockLength);
+    const auto map = SharedMemory::Create(kName, kBlockLength);
     ASSERT_TRUE(map);
     EXPECT_EQ(lengthPrefix(*map), kBlockLength);
     EXPECT_EQ(map->Data() - map->ViewBase(), 4);
@@ -70,16 +70,16 @@ TEST_F(TMemMapTest, FreshMappingIsZeroWithItsLengthPrefix)
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
-TEST_F(TMemMapTest, SecondProcessSeesTheFirstOnesBytes)
+TEST_F(SharedMemoryTest, SecondProcessSeesTheFirstOnesBytes)
 {
-    const auto map = TMemMap::Create(kName, kBlockLength);
+    const auto map = SharedMemory::Create(kName, kBlockLength);
     map->Data()[kBlockLength - 1] = std::byte{0x5A};
     Holder other(kBlockLength, kBlockLength - 1, 0x33);
     EXPECT_EQ(other.seen, 0x33);
     EXPECT_EQ(map->Data()[kBlockLength - 1], std::byte{0x33}) << "and we see its writes";
 }
 
-TEST_F(TMemMapTest, JoiningKeepsTheHoldersBytesAndRewritesThePrefix)
+TEST_F(SharedMemoryTest, JoiningKeepsTheHoldersBytesAndRewritesThePrefix)
 {
     Holder host(kBlockLength, HostLinkBlock::kSysExOffset, 0x7E);
     {
@@ -88,32 +88,32 @@ TEST_F(TMemMapTest, JoiningKeepsTheHoldersBytesAndRewritesThePrefix)
         ASSERT_TRUE(probe);
         std::memset(probe->base(), 0xFF, 4);
     }
-    const auto map = TMemMap::Create(kName, kBlockLength);
+    const auto map = SharedMemory::Create(kName, kBlockLength);
     EXPECT_FALSE(std::all_of(map->Data(), map->Data() + kBlockLength,
                              [](std::byte b) { return b == std::byte{0}; }));
     EXPECT_EQ(map->Data()[HostLinkBlock::kSysExOffset], std::byte{0x7E});
     EXPECT_EQ(lengthPrefix(*map), kBlockLength);
 }
 
-TEST_F(TMemMapTest, OpenModeWithoutAMappingYieldsNothing)
+TEST_F(SharedMemoryTest, OpenModeWithoutAMappingYieldsNothing)
 {
-    EXPECT_EQ(TMemMap::Create(kName, 0), nullptr);
+    EXPECT_EQ(SharedMemory::Create(kName, 0), nullptr);
     EXPECT_FALSE(std::filesystem::exists(mapFile()));
 
-    const auto created = TMemMap::Create(kName, kBlockLength);
+    const auto created = SharedMemory::Create(kName, kBlockLength);
     created->Data()[0] = std::byte{9};
-    const auto opened = TMemMap::Create(kName, 0);
+    const auto opened = SharedMemory::Create(kName, 0);
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->Data()[0], std::byte{9});
     EXPECT_EQ(lengthPrefix(*opened), kBlockLength);
 }
 
-TEST_F(TMemMapTest, LastHolderRemovesTheMappingAndLeftoversStartAfresh)
+TEST_F(SharedMemoryTest, LastHolderRemovesTheMappingAndLeftoversStartAfresh)
 {
     {
         Holder other(kBlockLength, 0, 1);
         {
-            const auto map = TMemMap::Create(kName, kBlockLength);
+            const auto map = SharedMemory::Create(kName, kBlockLength);
             EXPECT_EQ(map->Data()[0], std::byte{1});
         }
         EXPECT_TRUE(std::filesystem::exists(mapFile())) << "the other holder keeps it";
@@ -121,7 +121,7 @@ TEST_F(TMemMapTest, LastHolderRemovesTheMappingAndLeftoversStartAfresh)
     // The holder was killed: its file is left, but nobody holds it any more.
     std::ofstream(mapFile(), std::ios::binary | std::ios::app) << "junk";
     {
-        const auto map = TMemMap::Create(kName, kBlockLength);
+        const auto map = SharedMemory::Create(kName, kBlockLength);
         EXPECT_TRUE(std::all_of(map->Data(), map->Data() + kBlockLength,
                                 [](std::byte b) { return b == std::byte{0}; }));
         EXPECT_EQ(std::filesystem::file_size(mapFile()), 70024U);
@@ -129,13 +129,13 @@ TEST_F(TMemMapTest, LastHolderRemovesTheMappingAndLeftoversStartAfresh)
     EXPECT_FALSE(std::filesystem::exists(mapFile()));
 }
 
-TEST_F(TMemMapTest, UnusableMappingsAreRefusedWithTheErrorText)
+TEST_F(SharedMemoryTest, UnusableMappingsAreRefusedWithTheErrorText)
 {
     auto expectRefused = [&](const char* why) {
         try {
-            const auto map = TMemMap::Create(kName, kBlockLength);
+            const auto map = SharedMemory::Create(kName, kBlockLength);
             ADD_FAILURE() << why << ": joined";
-        } catch (const EMemMapException& error) {
+        } catch (const SharedMemoryError& error) {
             EXPECT_STREQ(error.what(), "Error creating memory mapping") << why;
             EXPECT_FALSE(error.detail().empty()) << why;
         }
@@ -165,8 +165,8 @@ TEST_F(TMemMapTest, UnusableMappingsAreRefusedWithTheErrorText)
     expectRefused("a symbolic link in place of the mapping");
     std::filesystem::remove(mapFile());
 
-    EXPECT_THROW((void)TMemMap::Create(kName, -1), EMemMapException);
-    EXPECT_THROW((void)TMemMap::Create("bad/name", kBlockLength), EMemMapException);
+    EXPECT_THROW((void)SharedMemory::Create(kName, -1), SharedMemoryError);
+    EXPECT_THROW((void)SharedMemory::Create("bad/name", kBlockLength), SharedMemoryError);
 }
 
 } // namespace

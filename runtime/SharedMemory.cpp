@@ -1,4 +1,4 @@
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 
 #include "runtime/language/Language.h"
 #include "runtime/platform/PlatformError.h"
@@ -11,12 +11,12 @@ constexpr std::uint16_t kErrorCreatingMapping = 4678;
 
 [[noreturn]] void raiseCreationError(std::string detail)
 {
-    throw EMemMapException(LoadNumStr(kErrorCreatingMapping).toStdString(), std::move(detail));
+    throw SharedMemoryError(LoadNumStr(kErrorCreatingMapping).toStdString(), std::move(detail));
 }
 
 } // namespace
 
-std::unique_ptr<TMemMap> TMemMap::Create(const std::string& name, std::int32_t length)
+std::unique_ptr<SharedMemory> SharedMemory::Create(const std::string& name, std::int32_t length)
 {
     if (length < 0)
         raiseCreationError("negative length " + std::to_string(length) + " for mapping " + name);
@@ -25,11 +25,11 @@ std::unique_ptr<TMemMap> TMemMap::Create(const std::string& name, std::int32_t l
             auto mapping = platform::NamedMapping::openExisting(name, kPrefixSize);
             if (!mapping)
                 return nullptr;
-            return std::unique_ptr<TMemMap>(new TMemMap(std::move(mapping)));
+            return std::unique_ptr<SharedMemory>(new SharedMemory(std::move(mapping)));
         }
         const std::size_t total = static_cast<std::size_t>(length) + kPrefixSize;
-        auto map = std::unique_ptr<TMemMap>(
-            new TMemMap(platform::NamedMapping::createOrJoin(name, total)));
+        auto map = std::unique_ptr<SharedMemory>(
+            new SharedMemory(platform::NamedMapping::createOrJoin(name, total)));
         // Written on every construction, also into a mapping the host made.
         const auto value = static_cast<std::uint32_t>(length);
         for (std::size_t i = 0; i < kPrefixSize; ++i)

@@ -1,4 +1,4 @@
-#include "runtime/link/VelmarLink.h"
+#include "runtime/link/HostLink.h"
 
 #include "runtime/HostMessages.h"
 #include "runtime/link/LinkIni.h"
@@ -37,26 +37,26 @@ LinkContext LinkContext::standard()
     };
 }
 
-VelmarLink::VelmarLink(LinkPrompts& prompts, LinkContext context)
+HostLink::HostLink(LinkPrompts& prompts, LinkContext context)
     : m_prompts(prompts)
     , m_context(std::move(context))
-    , m_map(
-          TMemMap::Create(std::string(kBlockName), static_cast<std::int32_t>(HostLinkBlock::kSize)))
+    , m_map(SharedMemory::Create(std::string(kBlockName),
+                                 static_cast<std::int32_t>(HostLinkBlock::kSize)))
     , m_block(m_map->Data())
 {}
 
-VelmarLink::~VelmarLink()
+HostLink::~HostLink()
 {
     SignOff();
 }
 
-void VelmarLink::Loaded()
+void HostLink::Loaded()
 {
     if (m_exeName.isEmpty())
         m_exeName = kDefaultExeName.toString();
 }
 
-const QString& VelmarLink::GetExeName()
+const QString& HostLink::GetExeName()
 {
     if (m_exeName.isEmpty() && !m_exeNameDefaulted) {
         m_exeName = kDefaultExeName.toString();
@@ -65,7 +65,7 @@ const QString& VelmarLink::GetExeName()
     return m_exeName;
 }
 
-platform::HWND VelmarLink::MainWinHandle()
+platform::HWND HostLink::MainWinHandle()
 {
     // A handler run by a wait of the link must not start a second one.
     if (m_linking)
@@ -76,7 +76,7 @@ platform::HWND VelmarLink::MainWinHandle()
     return LinkToHost();
 }
 
-void VelmarLink::SignOff()
+void HostLink::SignOff()
 {
     if (m_mainWinHandle == 0)
         return;
@@ -84,7 +84,7 @@ void VelmarLink::SignOff()
     m_mainWinHandle = 0;
 }
 
-platform::HWND VelmarLink::LinkToHost()
+platform::HWND HostLink::LinkToHost()
 {
     const std::string linkIniPath = m_context.linkIniPath();
     if (QString recorded = ReadLinkIni(linkIniPath); !recorded.isEmpty())
@@ -95,9 +95,9 @@ platform::HWND VelmarLink::LinkToHost()
     do {
         found = FindOrStartHost();
         if (found < 0) {
-            const ChooseExeReason reason =
-                found == kLinkErrorShown ? ChooseExeReason::LinkError : ChooseExeReason::NotFound;
-            if (std::optional<QString> chosen = m_prompts.ChooseEXEName(GetExeName(), reason)) {
+            const HostProgramReason reason = found == kLinkErrorShown ? HostProgramReason::LinkError
+                                                                      : HostProgramReason::NotFound;
+            if (std::optional<QString> chosen = m_prompts.ChooseHostProgram(GetExeName(), reason)) {
                 m_exeName = std::move(*chosen);
                 WriteLinkIni(linkIniPath, m_exeName);
             } else {
@@ -117,7 +117,7 @@ platform::HWND VelmarLink::LinkToHost()
     return 0;
 }
 
-std::int64_t VelmarLink::FindOrStartHost()
+std::int64_t HostLink::FindOrStartHost()
 {
     m_mainWinHandle = 0;
     if (GetExeName().isEmpty())
@@ -154,7 +154,7 @@ std::int64_t VelmarLink::FindOrStartHost()
     return window;
 }
 
-std::int64_t VelmarLink::FindStartedHost(const std::string& path, bool launched)
+std::int64_t HostLink::FindStartedHost(const std::string& path, bool launched)
 {
     std::int64_t window = m_search.FindHostWindow(path);
     if (window == 0 && launched && !m_search.HostProcessFound()) {
@@ -167,12 +167,12 @@ std::int64_t VelmarLink::FindStartedHost(const std::string& path, bool launched)
     return window;
 }
 
-void VelmarLink::WaitPumping(std::uint32_t ms) const
+void HostLink::WaitPumping(std::uint32_t ms) const
 {
     velmar::WaitPumping(ms, m_context.clock, m_context.pump);
 }
 
-void VelmarLink::ShowLinkError(const QString& text)
+void HostLink::ShowLinkError(const QString& text)
 {
     m_prompts.ShowLinkError(text);
 }

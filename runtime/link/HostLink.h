@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/HostLinkBlock.h"
-#include "runtime/TMemMap.h"
+#include "runtime/SharedMemory.h"
 #include "runtime/link/HostWindowSearch.h"
 #include "runtime/link/WaitPumping.h"
 #include "runtime/platform/Windows.h"
@@ -20,7 +20,7 @@ namespace velmar {
 
 class LinkPrompts;
 
-// What VelmarLink takes from around it. standard() gives the real clock and event loop, the
+// What HostLink takes from around it. standard() gives the real clock and event loop, the
 // platform's program start and the link record's usual place; tests start from it and
 // replace what they need to.
 struct LinkContext {
@@ -40,16 +40,16 @@ struct LinkContext {
 //
 // The plug-in's main window endpoint must exist before MainWinHandle() is first read: the
 // host finds the plug-in's window through the process that signed in.
-class VelmarLink {
+class HostLink {
 public:
     static constexpr QStringView kDefaultExeName = u"KORVO.EXE";
     static constexpr std::string_view kBlockName = "KorvoExeInfo";
 
-    // Throws EMemMapException when the host link block cannot be created or joined.
-    explicit VelmarLink(LinkPrompts& prompts, LinkContext context = LinkContext::standard());
-    ~VelmarLink();
-    VelmarLink(const VelmarLink&) = delete;
-    VelmarLink& operator=(const VelmarLink&) = delete;
+    // Throws SharedMemoryError when the host link block cannot be created or joined.
+    explicit HostLink(LinkPrompts& prompts, LinkContext context = LinkContext::standard());
+    ~HostLink();
+    HostLink(const HostLink&) = delete;
+    HostLink& operator=(const HostLink&) = delete;
 
     // To be called once the owner has set ExeName: an empty one becomes "KORVO.EXE".
     void Loaded();
@@ -66,7 +66,7 @@ public:
     void SignOff();
 
     [[nodiscard]] HostLinkBlock& Block() { return m_block; }
-    [[nodiscard]] const TMemMap& Map() const { return *m_map; }
+    [[nodiscard]] const SharedMemory& Map() const { return *m_map; }
 
 private:
     [[nodiscard]] platform::HWND LinkToHost();
@@ -78,7 +78,7 @@ private:
     LinkPrompts& m_prompts;
     LinkContext m_context;
     bool m_exeNameDefaulted = false;
-    std::unique_ptr<TMemMap> m_map;
+    std::unique_ptr<SharedMemory> m_map;
     platform::HWND m_mainWinHandle = 0;
     HostLinkBlock m_block;
     QString m_exeName;
