@@ -1,17 +1,17 @@
 #pragma once
 
-#include "monitor/dialogs/TForm4.h"
-#include "monitor/dialogs/TForm5.h"
-#include "monitor/dialogs/TOstraFilter.h"
-#include "monitor/dialogs/TOstraSettings.h"
-#include "monitor/ui/TForm1.h"
+#include "monitor/dialogs/EventTextWindow.h"
+#include "monitor/dialogs/FilterDialog.h"
+#include "monitor/dialogs/MonitorSettingsDialog.h"
+#include "monitor/dialogs/WorkingWindow.h"
+#include "monitor/ui/MonitorWindow.h"
 
 namespace velmar::monitor {
 
 // The monitor's dialogs, created once beside the main window and shown from its buttons.
 class OstraDialogs {
 public:
-    explicit OstraDialogs(TForm1& form)
+    explicit OstraDialogs(MonitorWindow& form)
         : m_settings(form.Settings(), form, form.HelpFile())
         , m_filter(form.Settings(), form, form.HelpFile())
         , m_working(form.Settings(), form)
@@ -26,10 +26,10 @@ public:
     }
 
 private:
-    TOstraSettings m_settings;
-    TOstraFilter m_filter;
-    TForm4 m_working;
-    TForm5 m_text;
+    MonitorSettingsDialog m_settings;
+    FilterDialog m_filter;
+    WorkingWindow m_working;
+    EventTextWindow m_text;
 };
 
 } // namespace velmar::monitor

@@ -1,6 +1,6 @@
 #include "monitor/OstraDialogs.h"
+#include "monitor/ui/MonitorWindow.h"
 #include "monitor/ui/OstraReport.h"
-#include "monitor/ui/TForm1.h"
 #include "runtime/language/Language.h"
 #include "runtime/qt/MessagePump.h"
 #include "runtime/qt/TerminationSignals.h"
@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     MessagePump pump;
     const std::optional<monitor::OstraReport> report = monitor::OstraReport::FromEnvironment();
 
-    std::unique_ptr<monitor::TForm1> form;
+    std::unique_ptr<monitor::MonitorWindow> form;
     bool terminated = false;
     // A signal ends the program the way its Exit button does. One that comes while the
     // window is still being set up closes the box or dialog of the moment, and the program
@@ -41,7 +41,8 @@ int main(int argc, char* argv[])
 
     WidgetLinkPrompts prompts(HostProgramDialogFrame::ToolWindow);
     try {
-        form = std::make_unique<monitor::TForm1>(prompts, monitor::MonitorEnvironment::standard());
+        form = std::make_unique<monitor::MonitorWindow>(prompts,
+                                                        monitor::MonitorEnvironment::standard());
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "ostra: %s\n", error.what());
         ShowErrorBox(nullptr, QString::fromStdString(error.what()));
@@ -53,7 +54,8 @@ int main(int argc, char* argv[])
         const monitor::OstraDialogs dialogs(*form);
         if (report)
             report->Linked(form->HostWindow());
-        QObject::connect(form.get(), &monitor::TForm1::Closed, &app, &QCoreApplication::quit);
+        QObject::connect(form.get(), &monitor::MonitorWindow::Closed, &app,
+                         &QCoreApplication::quit);
         form->show();
         result = QApplication::exec();
         if (report)

@@ -1,7 +1,7 @@
 #include "monitor/ui/OstraReport.h"
 
 #include "monitor/core/EventGridModel.h"
-#include "monitor/ui/TForm1.h"
+#include "monitor/ui/MonitorWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,7 +43,7 @@ void OstraReport::Linked(platform::HWND host) const
     std::fflush(stdout);
 }
 
-void OstraReport::Ended(TForm1& form) const
+void OstraReport::Ended(MonitorWindow& form) const
 {
     const QDir directory(m_directory);
     form.grab().save(directory.filePath(QStringLiteral("window.png")));

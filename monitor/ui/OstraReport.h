@@ -9,7 +9,7 @@
 
 namespace velmar::monitor {
 
-class TForm1;
+class MonitorWindow;
 
 // Lets a test see what the running program shows. With VELMAR_OSTRA_REPORT naming a
 // directory, the program says "linked <host window>" (hexadecimal) on standard output once
@@ -21,7 +21,7 @@ public:
     [[nodiscard]] static std::optional<OstraReport> FromEnvironment();
 
     void Linked(platform::HWND host) const;
-    void Ended(TForm1& form) const;
+    void Ended(MonitorWindow& form) const;
 
 private:
     explicit OstraReport(QString directory)

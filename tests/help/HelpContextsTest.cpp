@@ -194,7 +194,7 @@ TEST_P(HelpContexts, EveryMonitorWindowAndControlOpensItsTopicOfTheShippedPage)
     monitor::test::FormRig rig({"--quiet", "--no-synth"});
     InstallHelp(rig.exeDir);
     ChooseLanguage(rig.exeDir, GetParam());
-    monitor::TForm1& form = rig.Create();
+    monitor::MonitorWindow& form = rig.Create();
     ASSERT_FALSE(form.TerminateRequested());
     ASSERT_EQ(languageState().LanguageIndex, GetParam().Index);
     const fs::path chosen =
@@ -213,10 +213,10 @@ TEST_P(HelpContexts, EveryMonitorWindowAndControlOpensItsTopicOfTheShippedPage)
         help.ExpectOpens(kMonitorWindowContext, QStringLiteral("F1 on ") + NameOf(*control),
                          [control] { PressF1(*control); });
 
-    ExpectModalHelp<monitor::TOstraSettings>(
+    ExpectModalHelp<monitor::MonitorSettingsDialog>(
         help, monitor::kSettingsHelpContext, monitor::kSettingsFormHelpContext,
         Grab("help-ostra-settings"), [&] { form.DisplaySettingsButton->click(); });
-    ExpectModalHelp<monitor::TOstraFilter>(help, monitor::kFilterHelpContext,
+    ExpectModalHelp<monitor::FilterDialog>(help, monitor::kFilterHelpContext,
                                            monitor::kFilterHelpContext, Grab("help-ostra-filter"),
                                            [&] { form.FilterButton->click(); });
     if (English()) {
@@ -226,9 +226,9 @@ TEST_P(HelpContexts, EveryMonitorWindowAndControlOpensItsTopicOfTheShippedPage)
             [&] { return form.Intake().EventCount() >= 40; }, 10000));
         form.StopButton->click();
     }
-    ExpectModalHelp<monitor::TForm5>(help, monitor::kTextWindowHelpContext,
-                                     monitor::kTextWindowHelpContext, Grab("help-ostra-text"),
-                                     [&] { form.SaveTextButton->click(); });
+    ExpectModalHelp<monitor::EventTextWindow>(
+        help, monitor::kTextWindowHelpContext, monitor::kTextWindowHelpContext,
+        Grab("help-ostra-text"), [&] { form.SaveTextButton->click(); });
     EXPECT_GE(help.Checked(), 40);
 }
 

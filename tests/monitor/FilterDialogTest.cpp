@@ -1,5 +1,6 @@
+#include "monitor/dialogs/FilterDialog.h"
+
 #include "monitor/dialogs/FlagGrid.h"
-#include "monitor/dialogs/TOstraFilter.h"
 #include "runtime/language/Language.h"
 #include "tests/monitor/DialogTestSupport.h"
 #include "tests/monitor/MonitorRig.h"
@@ -42,7 +43,7 @@ struct FilterRig {
     }
 
     QWidget mainWindow;
-    TOstraFilter dialog;
+    FilterDialog dialog;
 };
 
 void clickName(FlagGrid& grid, int row)
@@ -78,7 +79,7 @@ std::vector<int> allBut(int count, int missing)
     return rows;
 }
 
-TEST(TOstraFilter, OpensOnTheDefaultsAndAcceptsThem)
+TEST(FilterDialog, OpensOnTheDefaultsAndAcceptsThem)
 {
     OstraSettings record;
     FilterRig rig(record);
@@ -94,26 +95,26 @@ TEST(TOstraFilter, OpensOnTheDefaultsAndAcceptsThem)
     EXPECT_EQ(record, OstraSettings{});
 }
 
-TEST(TOstraFilter, OKChecksTheCombinationInOrder)
+TEST(FilterDialog, OKChecksTheCombinationInOrder)
 {
     struct Case {
         const char* name;
-        std::function<void(TOstraFilter&)> change;
+        std::function<void(FilterDialog&)> change;
         std::uint16_t message; // 0: none
         bool closes;
     };
     const Case cases[] = {
-        {"All Except with both sources", [](TOstraFilter& d) { d.AllExceptRadio->click(); }, 4058,
+        {"All Except with both sources", [](FilterDialog& d) { d.AllExceptRadio->click(); }, 4058,
          false},
         {"Only without sources",
-         [](TOstraFilter& d) {
+         [](FilterDialog& d) {
              d.ExtCheckbox->click();
              d.HostCheckbox->click();
          },
          4058, false},
-        {"Only without channels", [](TOstraFilter& d) { d.ChannelClear->click(); }, 4059, true},
+        {"Only without channels", [](FilterDialog& d) { d.ChannelClear->click(); }, 4059, true},
         {"All Except every event kind",
-         [](TOstraFilter& d) {
+         [](FilterDialog& d) {
              d.AllExceptRadio->click();
              d.HostCheckbox->click();
              d.ChannelClear->click();
@@ -121,12 +122,12 @@ TEST(TOstraFilter, OKChecksTheCombinationInOrder)
          },
          4060, false},
         {"Only without channels or event kinds",
-         [](TOstraFilter& d) {
+         [](FilterDialog& d) {
              d.ChannelClear->click();
              d.EvtClear->click();
          },
          4059, true},
-        {"no controllers is not checked", [](TOstraFilter& d) { d.ControllerClear->click(); }, 0,
+        {"no controllers is not checked", [](FilterDialog& d) { d.ControllerClear->click(); }, 0,
          true},
     };
     for (const Case& c : cases) {
@@ -141,7 +142,7 @@ TEST(TOstraFilter, OKChecksTheCombinationInOrder)
     }
 }
 
-TEST(TOstraFilter, SystemOnlyLetsTheTickedSystemKindsThrough)
+TEST(FilterDialog, SystemOnlyLetsTheTickedSystemKindsThrough)
 {
     MonitorRig monitor;
     FilterRig rig(monitor.settings);
@@ -155,7 +156,7 @@ TEST(TOstraFilter, SystemOnlyLetsTheTickedSystemKindsThrough)
     EXPECT_EQ(monitor.Cell(1, kRawColumn), QStringLiteral("FA "));
 }
 
-TEST(TOstraFilter, SysExStartAndEndMoveTogether)
+TEST(FilterDialog, SysExStartAndEndMoveTogether)
 {
     OstraSettings record;
     FilterRig rig(record);
@@ -172,7 +173,7 @@ TEST(TOstraFilter, SysExStartAndEndMoveTogether)
     EXPECT_EQ(record.EventTypeFilter[7], 1) << "no other row is coupled";
 }
 
-TEST(TOstraFilter, SelectingANameTogglesItsRow)
+TEST(FilterDialog, SelectingANameTogglesItsRow)
 {
     OstraSettings record;
     FilterRig rig(record);
@@ -194,7 +195,7 @@ TEST(TOstraFilter, SelectingANameTogglesItsRow)
     EXPECT_EQ(grid.mark(10), QStringLiteral(" X"));
 }
 
-TEST(TOstraFilter, DisplayFormatsWriteThroughAndCancelPutsThemBack)
+TEST(FilterDialog, DisplayFormatsWriteThroughAndCancelPutsThemBack)
 {
     OstraSettings record;
     FilterRig rig(record);
@@ -215,7 +216,7 @@ TEST(TOstraFilter, DisplayFormatsWriteThroughAndCancelPutsThemBack)
     EXPECT_EQ(rig.dialog.ChannelsGrid->mark(3), QStringLiteral(" X"));
 }
 
-TEST(TOstraFilter, ChannelLabelsFollowTheirTwoBoxes)
+TEST(FilterDialog, ChannelLabelsFollowTheirTwoBoxes)
 {
     struct Case {
         bool decimal;
@@ -239,7 +240,7 @@ TEST(TOstraFilter, ChannelLabelsFollowTheirTwoBoxes)
     }
 }
 
-TEST(TOstraFilter, OneBasedProgramsIsStoredOnlyByOK)
+TEST(FilterDialog, OneBasedProgramsIsStoredOnlyByOK)
 {
     struct Case {
         const char* name;
@@ -275,7 +276,7 @@ TEST(TOstraFilter, OneBasedProgramsIsStoredOnlyByOK)
     EXPECT_EQ(record.ShowHostOutput, 0) << "the close box keeps the changes written";
 }
 
-TEST(TOstraFilter, TheGridFollowsEachChangeWhileTheDialogIsOpen)
+TEST(FilterDialog, TheGridFollowsEachChangeWhileTheDialogIsOpen)
 {
     MonitorRig monitor;
     FilterRig rig(monitor.settings);
@@ -308,16 +309,16 @@ TEST(TOstraFilter, TheGridFollowsEachChangeWhileTheDialogIsOpen)
               QStringLiteral("Note On ($9x)"));
 }
 
-TEST(TOstraFilter, HasTheDesignedLayout)
+TEST(FilterDialog, HasTheDesignedLayout)
 {
     OstraSettings record;
     QWidget mainWindow;
-    TOstraFilter dialog(record, mainWindow, QString());
+    FilterDialog dialog(record, mainWindow, QString());
     EXPECT_EQ(dialog.size(), QSize(485, 451));
     EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(dialog.windowType(), Qt::Tool);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Display Filter"));
-    ExpectDesignedLayout(dialog, QStringLiteral("TOstraFilter"));
+    ExpectDesignedLayout(dialog, QStringLiteral("FilterDialog"));
 }
 
 } // namespace

@@ -58,7 +58,7 @@ FormRig::FormRig(NoHost)
     std::filesystem::create_directories(exeDir);
 }
 
-TForm1& FormRig::Create()
+MonitorWindow& FormRig::Create()
 {
     MonitorEnvironment environment{exeDir.string() + "/",
                                    (session.configDir() / "velmar").string() + "/",
@@ -66,7 +66,7 @@ TForm1& FormRig::Create()
     environment.Link.launch = [](std::string_view) {
         return 0;
     };
-    form = std::make_unique<TForm1>(prompts, std::move(environment));
+    form = std::make_unique<MonitorWindow>(prompts, std::move(environment));
     return *form;
 }
 

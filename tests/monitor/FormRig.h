@@ -1,7 +1,7 @@
 #pragma once
 
 #include "monitor/core/OstraSettings.h"
-#include "monitor/ui/TForm1.h"
+#include "monitor/ui/MonitorWindow.h"
 #include "runtime/link/LinkPrompts.h"
 #include "runtime/qt/MessagePump.h"
 #include "tests/support/ChildProcess.h"
@@ -71,7 +71,7 @@ public:
     struct NoHost {};
     explicit FormRig(NoHost);
 
-    TForm1& Create();
+    MonitorWindow& Create();
 
     void WriteSettings(const OstraSettings& settings) const;
     [[nodiscard]] std::optional<OstraSettings> SavedSettings() const;
@@ -88,7 +88,7 @@ public:
     platform::HWND host = 0;
     MessagePump pump;
     RecordingPrompts prompts;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MonitorWindow> form;
 };
 
 } // namespace velmar::monitor::test

@@ -17,7 +17,7 @@ TEST(MonitorWindow, ButtonsOpenTheirDialogsModallyAndF1OpensEachOnesHelp)
     FormRig rig;
     rig.WriteFile("Korvo2.html", "<html></html>");
     PageCatcher browser;
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     const OstraDialogs dialogs(form);
     form.show();
 
@@ -37,9 +37,10 @@ TEST(MonitorWindow, ButtonsOpenTheirDialogsModallyAndF1OpensEachOnesHelp)
     form.FilterButton->click();
     form.SaveTextButton->click();
     ASSERT_EQ(opened.size(), 3U);
-    EXPECT_TRUE(opened[0].endsWith(QStringLiteral("TOstraSettings"))) << opened[0].toStdString();
-    EXPECT_TRUE(opened[1].endsWith(QStringLiteral("TOstraFilter"))) << opened[1].toStdString();
-    EXPECT_TRUE(opened[2].endsWith(QStringLiteral("TForm5"))) << opened[2].toStdString();
+    EXPECT_TRUE(opened[0].endsWith(QStringLiteral("MonitorSettingsDialog")))
+        << opened[0].toStdString();
+    EXPECT_TRUE(opened[1].endsWith(QStringLiteral("FilterDialog"))) << opened[1].toStdString();
+    EXPECT_TRUE(opened[2].endsWith(QStringLiteral("EventTextWindow"))) << opened[2].toStdString();
     std::vector<QString> topics;
     for (const QUrl& page : browser.pages)
         topics.push_back(page.fragment());

@@ -1,4 +1,4 @@
-#include "monitor/dialogs/TOstraSettings.h"
+#include "monitor/dialogs/MonitorSettingsDialog.h"
 #include "tests/monitor/DialogTestSupport.h"
 #include "tests/monitor/MonitorRig.h"
 
@@ -27,15 +27,15 @@ struct SettingsRig {
     }
 
     QWidget mainWindow;
-    TOstraSettings dialog;
+    MonitorSettingsDialog dialog;
 };
 
-TEST(TOstraSettings, OKClampsWhatItStores)
+TEST(MonitorSettingsDialog, OKClampsWhatItStores)
 {
     struct Case {
         const char* name;
         std::function<void(OstraSettings&)> stored; // before opening
-        std::function<void(TOstraSettings&)> typed;
+        std::function<void(MonitorSettingsDialog&)> typed;
         std::int16_t events;
         std::int32_t stopMs;
         int eventsShownAfter;
@@ -44,21 +44,21 @@ TEST(TOstraSettings, OKClampsWhatItStores)
     const Case cases[] = {
         {"500 seconds",
          {},
-         [](TOstraSettings& d) { d.StopTimerSpin->setValue(500); },
+         [](MonitorSettingsDialog& d) { d.StopTimerSpin->setValue(500); },
          1000,
          60000,
          1000,
          60},
         {"no seconds",
          {},
-         [](TOstraSettings& d) { typeInto(*d.StopTimerSpin, QString()); },
+         [](MonitorSettingsDialog& d) { typeInto(*d.StopTimerSpin, QString()); },
          1000,
          1000,
          1000,
          1},
         {"5 events",
          {},
-         [](TOstraSettings& d) { typeInto(*d.NumEvtsSpin, QStringLiteral("5")); },
+         [](MonitorSettingsDialog& d) { typeInto(*d.NumEvtsSpin, QStringLiteral("5")); },
          10,
          10000,
          10,
@@ -96,7 +96,7 @@ TEST(TOstraSettings, OKClampsWhatItStores)
     }
 }
 
-TEST(TOstraSettings, OKStoresEveryControl)
+TEST(MonitorSettingsDialog, OKStoresEveryControl)
 {
     OstraSettings record;
     SettingsRig rig(record);
@@ -114,7 +114,7 @@ TEST(TOstraSettings, OKStoresEveryControl)
     EXPECT_EQ(record.InactivityStopMs, 30000);
 }
 
-TEST(TOstraSettings, CancelStoresNothingAndTheNextOpeningShowsTheRecord)
+TEST(MonitorSettingsDialog, CancelStoresNothingAndTheNextOpeningShowsTheRecord)
 {
     OstraSettings record;
     SettingsRig rig(record);
@@ -134,7 +134,7 @@ TEST(TOstraSettings, CancelStoresNothingAndTheNextOpeningShowsTheRecord)
     EXPECT_EQ(rig.dialog.StopTimerSpin->value(), 10);
 }
 
-TEST(TOstraSettings, TheGridIsResizedAndClearedOnlyWhenItsRowCountChanged)
+TEST(MonitorSettingsDialog, TheGridIsResizedAndClearedOnlyWhenItsRowCountChanged)
 {
     struct Case {
         const char* name;
@@ -165,16 +165,16 @@ TEST(TOstraSettings, TheGridIsResizedAndClearedOnlyWhenItsRowCountChanged)
     }
 }
 
-TEST(TOstraSettings, HasTheDesignedLayout)
+TEST(MonitorSettingsDialog, HasTheDesignedLayout)
 {
     OstraSettings record;
     QWidget mainWindow;
-    TOstraSettings dialog(record, mainWindow, QString());
+    MonitorSettingsDialog dialog(record, mainWindow, QString());
     EXPECT_EQ(dialog.size(), QSize(231, 268));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("MIDI Monitor Settings"));
     EXPECT_EQ(dialog.StopTimerSpin->maximum(), 1000);
     EXPECT_EQ(dialog.NumEvtsSpin->minimum(), 10);
-    ExpectDesignedLayout(dialog, QStringLiteral("TOstraSettings"));
+    ExpectDesignedLayout(dialog, QStringLiteral("MonitorSettingsDialog"));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "monitor/core/EventText.h"
-#include "monitor/dialogs/TForm4.h"
-#include "monitor/dialogs/TForm5.h"
+#include "monitor/dialogs/EventTextWindow.h"
+#include "monitor/dialogs/WorkingWindow.h"
 #include "tests/monitor/DialogTestSupport.h"
 #include "tests/monitor/MonitorRig.h"
 
@@ -23,7 +23,7 @@ namespace {
 struct TextRig {
     explicit TextRig(std::int16_t rows = 1000)
         : monitor(settingsWith(rows))
-        , form5(monitor.grid, monitor.intake, monitor.settings, form4, mainWindow, QString())
+        , textWindow(monitor.grid, monitor.intake, monitor.settings, working, mainWindow, QString())
     {}
 
     static OstraSettings settingsWith(std::int16_t rows)
@@ -42,7 +42,7 @@ struct TextRig {
 
     [[nodiscard]] std::string memoBytes() const
     {
-        return TextFileBytes(form5.Memo1->toPlainText());
+        return TextFileBytes(textWindow.TextArea->toPlainText());
     }
 
     [[nodiscard]] std::string expectedBlock() const
@@ -52,8 +52,8 @@ struct TextRig {
 
     QWidget mainWindow;
     MonitorRig monitor;
-    TForm4 form4{monitor.settings, mainWindow};
-    TForm5 form5;
+    WorkingWindow working{monitor.settings, mainWindow};
+    EventTextWindow textWindow;
 };
 
 std::string readAll(const QString& path)
@@ -81,77 +81,78 @@ void chooseFile(const QString& path)
     });
 }
 
-TEST(TForm5, BuildsTheRecentEventsSelectedWithTheWorkingWindowGone)
+TEST(EventTextWindow, BuildsTheRecentEventsSelectedWithTheWorkingWindowGone)
 {
     TextRig rig(10);
     rig.monitor.settings.DisplayFullMode = kDisplayFullWrap;
     rig.sendNotes(25);
-    rig.form5.BuildTextBlock();
+    rig.textWindow.BuildTextBlock();
     const std::string text = rig.memoBytes();
     EXPECT_EQ(text, rig.expectedBlock());
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 10) << "header and events 17 to 25";
-    EXPECT_EQ(rig.form5.Memo1->textCursor().selectedText().size(),
-              rig.form5.Memo1->toPlainText().size());
-    EXPECT_FALSE(rig.form4.isVisible());
+    EXPECT_EQ(rig.textWindow.TextArea->textCursor().selectedText().size(),
+              rig.textWindow.TextArea->toPlainText().size());
+    EXPECT_FALSE(rig.working.isVisible());
 
     TextRig empty;
-    empty.form5.BuildTextBlock();
+    empty.textWindow.BuildTextBlock();
     EXPECT_EQ(empty.memoBytes(), "Evt #\tTime (mS)\tSource\tRaw\tStatus\tChan\tData 1\tData 2\r\n");
 }
 
-TEST(TForm5, SelectAllClearAndCopyWorkOnTheSelection)
+TEST(EventTextWindow, SelectAllClearAndCopyWorkOnTheSelection)
 {
     TextRig rig;
     rig.sendNotes(3);
-    rig.form5.BuildTextBlock();
-    rig.form5.show();
-    QTextCursor cursor = rig.form5.Memo1->textCursor();
+    rig.textWindow.BuildTextBlock();
+    rig.textWindow.show();
+    QTextCursor cursor = rig.textWindow.TextArea->textCursor();
     cursor.setPosition(0);
-    rig.form5.Memo1->setTextCursor(cursor);
-    const QString before = rig.form5.Memo1->toPlainText();
-    rig.form5.ClearButton->click();
-    EXPECT_EQ(rig.form5.Memo1->toPlainText(), before) << "nothing selected, nothing deleted";
+    rig.textWindow.TextArea->setTextCursor(cursor);
+    const QString before = rig.textWindow.TextArea->toPlainText();
+    rig.textWindow.ClearButton->click();
+    EXPECT_EQ(rig.textWindow.TextArea->toPlainText(), before)
+        << "nothing selected, nothing deleted";
 
     cursor.setPosition(0);
     cursor.setPosition(5, QTextCursor::KeepAnchor);
-    rig.form5.Memo1->setTextCursor(cursor);
-    rig.form5.CopyButton->click();
+    rig.textWindow.TextArea->setTextCursor(cursor);
+    rig.textWindow.CopyButton->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Evt #"));
 
-    rig.form5.SelectAllButton->click();
-    rig.form5.ClearButton->click();
-    EXPECT_EQ(rig.form5.Memo1->toPlainText(), QString());
+    rig.textWindow.SelectAllButton->click();
+    rig.textWindow.ClearButton->click();
+    EXPECT_EQ(rig.textWindow.TextArea->toPlainText(), QString());
 
-    rig.form5.OKButton->click();
-    EXPECT_FALSE(rig.form5.isVisible());
+    rig.textWindow.OKButton->click();
+    EXPECT_FALSE(rig.textWindow.isVisible());
 }
 
-TEST(TForm5, ClosingThrowsTheTextAway)
+TEST(EventTextWindow, ClosingThrowsTheTextAway)
 {
     TextRig rig;
     rig.sendNotes(2);
-    rig.form5.BuildTextBlock();
-    rig.form5.show();
-    rig.form5.close();
-    EXPECT_EQ(rig.form5.Memo1->toPlainText(), QString());
+    rig.textWindow.BuildTextBlock();
+    rig.textWindow.show();
+    rig.textWindow.close();
+    EXPECT_EQ(rig.textWindow.TextArea->toPlainText(), QString());
 }
 
-TEST(TForm5, SaveButtonReplacesAnExistingFile)
+TEST(EventTextWindow, SaveButtonReplacesAnExistingFile)
 {
     QTemporaryDir directory;
     const QString path = directory.filePath(QStringLiteral("recent.txt"));
     writeFile(path, "an older, longer file that must be gone entirely\r\n");
     TextRig rig;
     rig.sendNotes(4);
-    rig.form5.BuildTextBlock();
-    rig.form5.show();
+    rig.textWindow.BuildTextBlock();
+    rig.textWindow.show();
     chooseFile(path);
-    rig.form5.SaveButton->click();
+    rig.textWindow.SaveButton->click();
     EXPECT_EQ(readAll(path), rig.expectedBlock());
-    EXPECT_TRUE(rig.form5.isVisible());
+    EXPECT_TRUE(rig.textWindow.isVisible());
 }
 
-TEST(TForm5, SaveBufferToFileWritesTheWholeRing)
+TEST(EventTextWindow, SaveBufferToFileWritesTheWholeRing)
 {
     QTemporaryDir directory;
     const QString path = directory.filePath(QStringLiteral("buffer.txt"));
@@ -160,15 +161,15 @@ TEST(TForm5, SaveBufferToFileWritesTheWholeRing)
     rig.monitor.settings.DisplayFullMode = kDisplayFullWrap;
     rig.sendNotes(25);
     chooseFile(path);
-    rig.form5.SaveBufferToFile();
+    rig.textWindow.SaveBufferToFile();
     const std::optional<std::string> expected =
         BufferFileText(rig.monitor.grid, rig.monitor.intake.CurrentRow(), 25);
     ASSERT_TRUE(expected);
     EXPECT_EQ(readAll(path), *expected);
-    EXPECT_FALSE(rig.form5.isVisible());
+    EXPECT_FALSE(rig.textWindow.isVisible());
 }
 
-TEST(TForm5, SaveBufferToFileDoesNothingWithoutEvents)
+TEST(EventTextWindow, SaveBufferToFileDoesNothingWithoutEvents)
 {
     TextRig rig;
     bool asked = false;
@@ -180,39 +181,40 @@ TEST(TForm5, SaveBufferToFileDoesNothingWithoutEvents)
         }
     });
     watch.start(10);
-    rig.form5.SaveBufferToFile();
+    rig.textWindow.SaveBufferToFile();
     EXPECT_FALSE(asked);
 }
 
-TEST(TForm5, ResizingKeepsTheButtonsOnTheBottomEdge)
+TEST(EventTextWindow, ResizingKeepsTheButtonsOnTheBottomEdge)
 {
     TextRig rig;
-    rig.form5.show();
+    rig.textWindow.show();
     for (const QSize size : {QSize(586, 368), QSize(300, 120), QSize(900, 700)}) {
-        rig.form5.resize(size);
+        rig.textWindow.resize(size);
         QCoreApplication::processEvents();
-        EXPECT_EQ(rig.form5.Memo1->geometry(), QRect(0, 0, size.width(), size.height() - 25));
+        EXPECT_EQ(rig.textWindow.TextArea->geometry(),
+                  QRect(0, 0, size.width(), size.height() - 25));
         for (const QPushButton* button :
-             rig.form5.findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+             rig.textWindow.findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) {
             EXPECT_EQ(button->y(), size.height() - 21);
             EXPECT_EQ(button->height(), 21);
         }
-        EXPECT_EQ(rig.form5.SaveButton->x(), 412);
+        EXPECT_EQ(rig.textWindow.SaveButton->x(), 412);
     }
 }
 
-TEST(TForm5, HasTheDesignedLayout)
+TEST(EventTextWindow, HasTheDesignedLayout)
 {
     TextRig rig;
     rig.sendNotes(12);
-    rig.form5.BuildTextBlock();
-    EXPECT_EQ(rig.form5.windowTitle(), QStringLiteral("Save Text"));
-    EXPECT_EQ(rig.form5.SaveDialog1->windowTitle(), QStringLiteral("Save Event Text"));
-    EXPECT_EQ(rig.form5.SaveDialog1->defaultSuffix(), QStringLiteral("txt"));
-    ExpectDesignedLayout(rig.form5, QStringLiteral("TForm5"));
-    EXPECT_EQ(rig.form4.size(), QSize(279, 62));
-    EXPECT_EQ(rig.form4.windowTitle(), QStringLiteral("Working..."));
-    ExpectDesignedLayout(rig.form4, QStringLiteral("TForm4"));
+    rig.textWindow.BuildTextBlock();
+    EXPECT_EQ(rig.textWindow.windowTitle(), QStringLiteral("Save Text"));
+    EXPECT_EQ(rig.textWindow.SaveDialog->windowTitle(), QStringLiteral("Save Event Text"));
+    EXPECT_EQ(rig.textWindow.SaveDialog->defaultSuffix(), QStringLiteral("txt"));
+    ExpectDesignedLayout(rig.textWindow, QStringLiteral("EventTextWindow"));
+    EXPECT_EQ(rig.working.size(), QSize(279, 62));
+    EXPECT_EQ(rig.working.windowTitle(), QStringLiteral("Working..."));
+    ExpectDesignedLayout(rig.working, QStringLiteral("WorkingWindow"));
 }
 
 } // namespace

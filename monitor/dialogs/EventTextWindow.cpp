@@ -1,10 +1,10 @@
-#include "monitor/dialogs/TForm5.h"
+#include "monitor/dialogs/EventTextWindow.h"
 
 #include "monitor/core/EventText.h"
 #include "monitor/core/TextFileSave.h"
 #include "monitor/dialogs/FormDesign.h"
 #include "monitor/dialogs/SnapCursorToDefaultButton.h"
-#include "monitor/dialogs/TForm4.h"
+#include "monitor/dialogs/WorkingWindow.h"
 #include "runtime/language/Language.h"
 #include "runtime/ui/FormRules.h"
 
@@ -44,10 +44,11 @@ QFileDialog* saveDialog(QWidget* parent)
 
 } // namespace
 
-TForm5::TForm5(const EventGridModel& grid, const EventIntake& intake, const OstraSettings& settings,
-               TForm4& working, QWidget& mainWindow, QString helpFile)
+EventTextWindow::EventTextWindow(const EventGridModel& grid, const EventIntake& intake,
+                                 const OstraSettings& settings, WorkingWindow& working,
+                                 QWidget& mainWindow, QString helpFile)
     : QDialog(nullptr, SizeableToolWindowFlags())
-    , Memo1(Place(new QPlainTextEdit(this), 0, 0, 400, 200))
+    , TextArea(Place(new QPlainTextEdit(this), 0, 0, 400, 200))
     , OKButton(button(this, 4025, 0))
     , CancelButton(button(this, 4026, 1))
     , HelpButton(button(this, 4012, 2))
@@ -55,7 +56,7 @@ TForm5::TForm5(const EventGridModel& grid, const EventIntake& intake, const Ostr
     , ClearButton(button(this, 4039, 4))
     , CopyButton(button(this, 4040, 5))
     , SaveButton(button(this, 4041, 6))
-    , SaveDialog1(saveDialog(this))
+    , SaveDialog(saveDialog(this))
     , m_grid(grid)
     , m_intake(intake)
     , m_settings(settings)
@@ -63,14 +64,14 @@ TForm5::TForm5(const EventGridModel& grid, const EventIntake& intake, const Ostr
     , m_mainWindow(mainWindow)
     , m_helpFile(std::move(helpFile))
 {
-    setObjectName(QStringLiteral("Form5"));
+    setObjectName(QStringLiteral("EventTextWindow"));
     setWindowTitle(LoadNumStr(4042));
     resize(586, 368);
     ApplyDesignFont(*this);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setTabChangesFocus(false);
+    TextArea->setLineWrapMode(QPlainTextEdit::NoWrap);
+    TextArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TextArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TextArea->setTabChangesFocus(false);
     OKButton->setDefault(true);
 
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -80,23 +81,23 @@ TForm5::TForm5(const EventGridModel& grid, const EventIntake& intake, const Ostr
     // F1 anywhere in the dialog opens the same page as its Help button.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { OpenHelp(this, m_helpFile, kTextWindowHelpContext); });
-    connect(SelectAllButton, &QPushButton::clicked, this, &TForm5::SelectAllButtonClick);
-    connect(ClearButton, &QPushButton::clicked, this, &TForm5::ClearButtonClick);
-    connect(CopyButton, &QPushButton::clicked, this, &TForm5::CopyButtonClick);
-    connect(SaveButton, &QPushButton::clicked, this, &TForm5::SaveButtonClick);
+    connect(SelectAllButton, &QPushButton::clicked, this, &EventTextWindow::SelectAllButtonClick);
+    connect(ClearButton, &QPushButton::clicked, this, &EventTextWindow::ClearButtonClick);
+    connect(CopyButton, &QPushButton::clicked, this, &EventTextWindow::CopyButtonClick);
+    connect(SaveButton, &QPushButton::clicked, this, &EventTextWindow::SaveButtonClick);
 }
 
-void TForm5::BuildTextBlock()
+void EventTextWindow::BuildTextBlock()
 {
     m_working.show();
     QCoreApplication::processEvents();
-    Memo1->setFocus();
-    Memo1->setPlainText(monitor::BuildTextBlock(m_grid, m_intake.CurrentRow()).Text(u"\n"));
+    TextArea->setFocus();
+    TextArea->setPlainText(monitor::BuildTextBlock(m_grid, m_intake.CurrentRow()).Text(u"\n"));
     m_working.hide();
-    Memo1->selectAll();
+    TextArea->selectAll();
 }
 
-void TForm5::SaveBufferToFile()
+void EventTextWindow::SaveBufferToFile()
 {
     if (m_intake.EventCount() < 1)
         return;
@@ -110,14 +111,14 @@ void TForm5::SaveBufferToFile()
         save(path, *bytes);
 }
 
-void TForm5::showEvent(QShowEvent* event)
+void EventTextWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    Memo1->setFocus();
+    TextArea->setFocus();
     m_justShown = true;
 }
 
-void TForm5::paintEvent(QPaintEvent* event)
+void EventTextWindow::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     if (m_justShown) {
@@ -126,67 +127,67 @@ void TForm5::paintEvent(QPaintEvent* event)
     }
 }
 
-void TForm5::resizeEvent(QResizeEvent* event)
+void EventTextWindow::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     FormResize();
 }
 
-void TForm5::done(int result)
+void EventTextWindow::done(int result)
 {
     QDialog::done(result);
-    Memo1->clear();
+    TextArea->clear();
     if (m_settings.AlwaysOnTop != 0)
         MakeTopmost(m_mainWindow);
 }
 
-void TForm5::SelectAllButtonClick()
+void EventTextWindow::SelectAllButtonClick()
 {
-    Memo1->selectAll();
-    Memo1->setFocus();
+    TextArea->selectAll();
+    TextArea->setFocus();
 }
 
-void TForm5::ClearButtonClick()
+void EventTextWindow::ClearButtonClick()
 {
-    QTextCursor cursor = Memo1->textCursor();
+    QTextCursor cursor = TextArea->textCursor();
     cursor.removeSelectedText();
-    Memo1->setTextCursor(cursor);
-    Memo1->setFocus();
+    TextArea->setTextCursor(cursor);
+    TextArea->setFocus();
 }
 
-void TForm5::CopyButtonClick()
+void EventTextWindow::CopyButtonClick()
 {
-    Memo1->setFocus();
-    Memo1->copy();
+    TextArea->setFocus();
+    TextArea->copy();
 }
 
-void TForm5::SaveButtonClick()
+void EventTextWindow::SaveButtonClick()
 {
     const QString path = runSaveDialog();
     if (!path.isEmpty())
-        save(path, TextFileBytes(Memo1->toPlainText()));
-    Memo1->setFocus();
+        save(path, TextFileBytes(TextArea->toPlainText()));
+    TextArea->setFocus();
 }
 
-void TForm5::FormResize()
+void EventTextWindow::FormResize()
 {
     const int height = this->height();
-    Memo1->setGeometry(0, 0, width(), height - kButtonHeight - kGap);
+    TextArea->setGeometry(0, 0, width(), height - kButtonHeight - kGap);
     for (QPushButton* each :
          {OKButton, CancelButton, HelpButton, SelectAllButton, ClearButton, CopyButton, SaveButton})
         each->move(each->x(), height - kButtonHeight);
 }
 
-QString TForm5::runSaveDialog()
+QString EventTextWindow::runSaveDialog()
 {
-    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+    if (SaveDialog->exec() != QDialog::Accepted || SaveDialog->selectedFiles().isEmpty())
         return {};
-    const QString path = SaveDialog1->selectedFiles().constFirst();
-    SaveDialog1->selectFile(path);
+    const QString path = SaveDialog->selectedFiles().constFirst();
+    SaveDialog->selectFile(path);
     return path;
 }
 
-void TForm5::save(const QString& path, std::string_view bytes)
+void EventTextWindow::save(const QString& path, std::string_view bytes)
 {
     const std::optional<QString> failure = SaveTextFile(path, bytes);
     if (!failure)

@@ -19,23 +19,23 @@ class FlagGrid;
 // The display filter. Its ticks and display formats write through to the settings at once,
 // so the monitor, which keeps taking in events meanwhile, follows each change; OK checks
 // the combination, Cancel puts back the whole record as it was at opening.
-class TOstraFilter : public QDialog {
+class FilterDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TOstraFilter(OstraSettings& settings, QWidget& mainWindow, QString helpFile);
+    FilterDialog(OstraSettings& settings, QWidget& mainWindow, QString helpFile);
 
     [[nodiscard]] const OstraSettings& SettingsSnapshot() const { return m_snapshot; }
 
-    QGroupBox* const GroupBox1;
+    QGroupBox* const DisplayModeGroup;
     QRadioButton* const OnlyRadio;
     QRadioButton* const AllExceptRadio;
-    QGroupBox* const GroupBox2;
+    QGroupBox* const SourceGroup;
     QCheckBox* const ExtCheckbox;
     QCheckBox* const HostCheckbox;
-    QLabel* const Label2;
-    QLabel* const Label1;
-    QLabel* const Label3;
+    QLabel* const ChannelsLabel;
+    QLabel* const EventsLabel;
+    QLabel* const ControllersLabel;
     FlagGrid* const ChannelsGrid;
     FlagGrid* const EventGrid;
     FlagGrid* const ControllerGrid;
@@ -45,7 +45,7 @@ public:
     QPushButton* const EvtSet;
     QPushButton* const ControllerClear;
     QPushButton* const ControllerSet;
-    QFrame* const Bevel1;
+    QFrame* const NumberFormatFrame;
     QCheckBox* const DecDispChansCB;
     QCheckBox* const DecDispEventCB;
     QCheckBox* const DecDispDataCB;

@@ -17,23 +17,23 @@ namespace velmar::monitor {
 // The monitor's settings: nothing is written while it is open; OK stores all five fields,
 // Cancel none. The main window resizes and clears the grid afterwards when the number of
 // display events changed.
-class TOstraSettings : public QDialog {
+class MonitorSettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TOstraSettings(OstraSettings& settings, QWidget& mainWindow, QString helpFile);
+    MonitorSettingsDialog(OstraSettings& settings, QWidget& mainWindow, QString helpFile);
 
     QCheckBox* const OnTopCheckbox;
-    QGroupBox* const GroupBox1;
+    QGroupBox* const WhenFullGroup;
     QRadioButton* const StopWhenFullRadio;
     QRadioButton* const WrapRadio;
     QRadioButton* const ClearWrapRadio;
-    QLabel* const Label1;
+    QLabel* const DisplayEventsLabel;
     QSpinBox* const NumEvtsSpin;
-    QLabel* const Label2;
+    QLabel* const StopTimerLabel;
     QSpinBox* const StopTimerSpin;
-    QLabel* const Label3;
-    QGroupBox* const GroupBox2;
+    QLabel* const InactivityLabel;
+    QGroupBox* const SaveTextGroup;
     QRadioButton* const SaveTxtFileRadio;
     QRadioButton* const SaveToWindow;
     QPushButton* const OKButton;

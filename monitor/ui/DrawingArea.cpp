@@ -1,29 +1,29 @@
-#include "monitor/ui/PaintBox.h"
+#include "monitor/ui/DrawingArea.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace velmar::monitor {
 
-PaintBox::PaintBox(QWidget* parent)
+DrawingArea::DrawingArea(QWidget* parent)
     : QWidget(parent)
 {
     // Every pixel is drawn by the owner, so nothing needs clearing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PaintBox::paintEvent(QPaintEvent*)
+void DrawingArea::paintEvent(QPaintEvent*)
 {
     QPainter canvas(this);
     Q_EMIT OnPaint(canvas);
 }
 
-void PaintBox::mousePressEvent(QMouseEvent* event)
+void DrawingArea::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
 }
 
-void PaintBox::mouseReleaseEvent(QMouseEvent* event)
+void DrawingArea::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());

@@ -1,4 +1,4 @@
-#include "monitor/dialogs/TOstraFilter.h"
+#include "monitor/dialogs/FilterDialog.h"
 
 #include "monitor/dialogs/FlagGrid.h"
 #include "monitor/dialogs/FormDesign.h"
@@ -49,17 +49,17 @@ std::uint8_t stateOf(const QCheckBox& box)
 
 } // namespace
 
-TOstraFilter::TOstraFilter(OstraSettings& settings, QWidget& mainWindow, QString helpFile)
+FilterDialog::FilterDialog(OstraSettings& settings, QWidget& mainWindow, QString helpFile)
     : QDialog(nullptr, FixedToolWindowFlags())
-    , GroupBox1(make<QGroupBox>(this, 4027, 4, 4, 166, 37))
-    , OnlyRadio(make<QRadioButton>(GroupBox1, 4028, 8, 14, 60, 17))
-    , AllExceptRadio(make<QRadioButton>(GroupBox1, 4029, 71, 14, 88, 17))
-    , GroupBox2(make<QGroupBox>(this, 4030, 175, 4, 304, 37))
-    , ExtCheckbox(make<QCheckBox>(GroupBox2, 4031, 8, 14, 125, 17))
-    , HostCheckbox(make<QCheckBox>(GroupBox2, 4032, 151, 14, 128, 17))
-    , Label2(make<QLabel>(this, 4033, 4, 45, 61, 13))
-    , Label1(make<QLabel>(this, 4034, 92, 45, 129, 13))
-    , Label3(make<QLabel>(this, 4035, 280, 45, 113, 13))
+    , DisplayModeGroup(make<QGroupBox>(this, 4027, 4, 4, 166, 37))
+    , OnlyRadio(make<QRadioButton>(DisplayModeGroup, 4028, 8, 14, 60, 17))
+    , AllExceptRadio(make<QRadioButton>(DisplayModeGroup, 4029, 71, 14, 88, 17))
+    , SourceGroup(make<QGroupBox>(this, 4030, 175, 4, 304, 37))
+    , ExtCheckbox(make<QCheckBox>(SourceGroup, 4031, 8, 14, 125, 17))
+    , HostCheckbox(make<QCheckBox>(SourceGroup, 4032, 151, 14, 128, 17))
+    , ChannelsLabel(make<QLabel>(this, 4033, 4, 45, 61, 13))
+    , EventsLabel(make<QLabel>(this, 4034, 92, 45, 129, 13))
+    , ControllersLabel(make<QLabel>(this, 4035, 280, 45, 113, 13))
     , ChannelsGrid(Place(new FlagGrid(kChannelCount, 20, 56, this), 4, 61, 75, kRowsVisibleHeight))
     , EventGrid(
           Place(new FlagGrid(kEventTypeCount, 19, 137, this), 93, 61, 176, kRowsVisibleHeight))
@@ -71,7 +71,7 @@ TOstraFilter::TOstraFilter(OstraSettings& settings, QWidget& mainWindow, QString
     , EvtSet(make<QPushButton>(this, 4037, 133, 325, 37, 21))
     , ControllerClear(make<QPushButton>(this, 4036, 282, 325, 37, 21))
     , ControllerSet(make<QPushButton>(this, 4037, 322, 325, 37, 21))
-    , Bevel1(Place(new QFrame(this), 4, 353, 477, 65))
+    , NumberFormatFrame(Place(new QFrame(this), 4, 353, 477, 65))
     , DecDispChansCB(make<QCheckBox>(this, 15270, 95, 357, 177, 17))
     , DecDispEventCB(make<QCheckBox>(this, 15271, 95, 377, 177, 17))
     , DecDispDataCB(make<QCheckBox>(this, 15272, 95, 397, 177, 17))
@@ -88,7 +88,7 @@ TOstraFilter::TOstraFilter(OstraSettings& settings, QWidget& mainWindow, QString
     setObjectName(QStringLiteral("OstraFilter"));
     setWindowTitle(LoadNumStr(4043));
     setFixedSize(485, 451);
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    NumberFormatFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     ChannelsGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ApplyDesignFont(*this);
     FillEventNames();
@@ -113,9 +113,9 @@ TOstraFilter::TOstraFilter(OstraSettings& settings, QWidget& mainWindow, QString
             [this] { m_settings.ShowComputerInput = stateOf(*ExtCheckbox); });
     connect(HostCheckbox, &QCheckBox::clicked, this,
             [this] { m_settings.ShowHostOutput = stateOf(*HostCheckbox); });
-    connect(ChannelsGrid, &FlagGrid::rowSelected, this, &TOstraFilter::ChannelsGridSelectCell);
-    connect(EventGrid, &FlagGrid::rowSelected, this, &TOstraFilter::EventGridSelectCell);
-    connect(ControllerGrid, &FlagGrid::rowSelected, this, &TOstraFilter::ControllerGridSelectCell);
+    connect(ChannelsGrid, &FlagGrid::rowSelected, this, &FilterDialog::ChannelsGridSelectCell);
+    connect(EventGrid, &FlagGrid::rowSelected, this, &FilterDialog::EventGridSelectCell);
+    connect(ControllerGrid, &FlagGrid::rowSelected, this, &FilterDialog::ControllerGridSelectCell);
     connect(ChannelClear, &QPushButton::clicked, this, [this] { setAllChannels(0); });
     connect(ChannelSet, &QPushButton::clicked, this, [this] { setAllChannels(1); });
     connect(EvtClear, &QPushButton::clicked, this, [this] { setAllEvents(0); });
@@ -138,8 +138,8 @@ TOstraFilter::TOstraFilter(OstraSettings& settings, QWidget& mainWindow, QString
         m_settings.DecimalData = stateOf(*DecDispDataCB);
         FillControllerNames();
     });
-    connect(OKButton, &QPushButton::clicked, this, &TOstraFilter::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TOstraFilter::CancelButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &FilterDialog::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &FilterDialog::CancelButtonClick);
     connect(HelpButton, &QPushButton::clicked, this,
             [this] { OpenHelp(this, m_helpFile, kFilterHelpContext); });
     // F1 anywhere in the dialog opens the same page as its Help button.
@@ -147,7 +147,7 @@ TOstraFilter::TOstraFilter(OstraSettings& settings, QWidget& mainWindow, QString
             [this] { OpenHelp(this, m_helpFile, kFilterHelpContext); });
 }
 
-void TOstraFilter::OKButtonClick()
+void FilterDialog::OKButtonClick()
 {
     const FilterCheck check = CheckFilter(m_settings);
     if (check != FilterCheck::Accept)
@@ -158,19 +158,19 @@ void TOstraFilter::OKButtonClick()
     accept();
 }
 
-void TOstraFilter::CancelButtonClick()
+void FilterDialog::CancelButtonClick()
 {
     m_settings = m_snapshot;
     reject();
 }
 
-void TOstraFilter::showEvent(QShowEvent* event)
+void FilterDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TOstraFilter::paintEvent(QPaintEvent* event)
+void FilterDialog::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     if (m_justShown) {
@@ -179,14 +179,14 @@ void TOstraFilter::paintEvent(QPaintEvent* event)
     }
 }
 
-void TOstraFilter::done(int result)
+void FilterDialog::done(int result)
 {
     QDialog::done(result);
     if (m_settings.AlwaysOnTop != 0)
         MakeTopmost(m_mainWindow);
 }
 
-void TOstraFilter::FormShow()
+void FilterDialog::FormShow()
 {
     m_snapshot = m_settings;
     const FilterBoxes shown = FilterBoxes::FormShow(m_settings);
@@ -208,12 +208,12 @@ void TOstraFilter::FormShow()
     m_justShown = true;
 }
 
-void TOstraFilter::FillEventNames()
+void FilterDialog::FillEventNames()
 {
     fillNames<kEventTypeCount>(*EventGrid, EventTypeName, m_settings.DecimalEventTypes != 0);
 }
 
-void TOstraFilter::FillChannelLabels()
+void FilterDialog::FillChannelLabels()
 {
     for (std::size_t channel = 0; channel < kChannelCount; ++channel)
         ChannelsGrid->setName(static_cast<int>(channel),
@@ -221,63 +221,63 @@ void TOstraFilter::FillChannelLabels()
                                            m_settings.OneBasedChannels != 0));
 }
 
-void TOstraFilter::FillControllerNames()
+void FilterDialog::FillControllerNames()
 {
     fillNames<kControllerCount>(*ControllerGrid, ControllerName, m_settings.DecimalData != 0);
 }
 
-void TOstraFilter::MarkEvents()
+void FilterDialog::MarkEvents()
 {
     markAll(*EventGrid, m_settings.EventTypeFilter);
 }
 
-void TOstraFilter::MarkChannels()
+void FilterDialog::MarkChannels()
 {
     markAll(*ChannelsGrid, m_settings.ChannelFilter);
 }
 
-void TOstraFilter::MarkControllers()
+void FilterDialog::MarkControllers()
 {
     markAll(*ControllerGrid, m_settings.ControllerFilter);
 }
 
-void TOstraFilter::ChannelsGridSelectCell(int row)
+void FilterDialog::ChannelsGridSelectCell(int row)
 {
     ToggleFlag(m_settings.ChannelFilter, static_cast<std::size_t>(row));
     MarkChannels();
 }
 
-void TOstraFilter::EventGridSelectCell(int row)
+void FilterDialog::EventGridSelectCell(int row)
 {
     ToggleEventType(m_settings, static_cast<std::size_t>(row));
     MarkEvents();
 }
 
-void TOstraFilter::ControllerGridSelectCell(int row)
+void FilterDialog::ControllerGridSelectCell(int row)
 {
     ToggleFlag(m_settings.ControllerFilter, static_cast<std::size_t>(row));
     MarkControllers();
 }
 
-void TOstraFilter::setAllChannels(std::uint8_t flag)
+void FilterDialog::setAllChannels(std::uint8_t flag)
 {
     m_settings.ChannelFilter.fill(flag);
     MarkChannels();
 }
 
-void TOstraFilter::setAllEvents(std::uint8_t flag)
+void FilterDialog::setAllEvents(std::uint8_t flag)
 {
     m_settings.EventTypeFilter.fill(flag);
     MarkEvents();
 }
 
-void TOstraFilter::setAllControllers(std::uint8_t flag)
+void FilterDialog::setAllControllers(std::uint8_t flag)
 {
     m_settings.ControllerFilter.fill(flag);
     MarkControllers();
 }
 
-FilterBoxes TOstraFilter::boxes() const
+FilterBoxes FilterDialog::boxes() const
 {
     return {
         .AllExcept = AllExceptRadio->isChecked(),
@@ -293,7 +293,7 @@ FilterBoxes TOstraFilter::boxes() const
 
 // The dialog stays in the topmost band: the box it owns shows above it all the same, and
 // changing a shown dialog's band would hide it and so end it.
-void TOstraFilter::showCheckMessage(FilterCheck check)
+void FilterDialog::showCheckMessage(FilterCheck check)
 {
     ShowErrorBox(this, LoadNumStr(FilterCheckMessage(check)));
 }

@@ -1,7 +1,7 @@
 #include "monitor/core/ActivityLights.h"
 #include "monitor/core/EventGridModel.h"
+#include "monitor/ui/DrawingArea.h"
 #include "monitor/ui/MainFormRules.h"
-#include "monitor/ui/PaintBox.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 #include "runtime/SharedMemory.h"
@@ -28,7 +28,7 @@
 namespace velmar::monitor::test {
 namespace {
 
-QString cell(const TForm1& form, std::int32_t row, std::size_t column)
+QString cell(const MonitorWindow& form, std::int32_t row, std::size_t column)
 {
     return form.Grid().rows().Text(row, column).toString();
 }
@@ -57,7 +57,7 @@ OstraSettings settingsWith(const std::function<void(OstraSettings&)>& change)
 TEST(MonitorWindow, LaysOutTheDesignWithNumberedCaptions)
 {
     FormRig rig;
-    const TForm1& form = rig.Create();
+    const MonitorWindow& form = rig.Create();
     EXPECT_FALSE(form.TerminateRequested());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("MIDI Monitor"));
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::Tool));
@@ -79,22 +79,22 @@ TEST(MonitorWindow, LaysOutTheDesignWithNumberedCaptions)
         return QString();
     };
     const Control controls[] = {
-        {form.GroupBox2, &form, {0, 0, 133, 81}, "MIDI Display"},
-        {form.Label2, form.GroupBox2, {8, 18, 57, 13}, "Event"},
-        {form.CurrentEventLabel, form.GroupBox2, {68, 18, 59, 13}, "0"},
-        {form.ClearGridButton, form.GroupBox2, {4, 34, 59, 21}, "Clear"},
-        {form.SaveTextButton, form.GroupBox2, {68, 34, 59, 21}, "Save Text"},
-        {form.DisplaySettingsButton, form.GroupBox2, {4, 56, 59, 21}, "Settings"},
-        {form.FilterButton, form.GroupBox2, {68, 56, 59, 21}, "Filter"},
-        {form.GroupBox1, &form, {134, 0, 145, 41}, "Sequencer Control"},
-        {form.PlayButton, form.GroupBox1, {4, 14, 45, 21}, "Play"},
-        {form.RewindButton, form.GroupBox1, {50, 14, 45, 21}, "Rewind"},
-        {form.StopButton, form.GroupBox1, {96, 14, 45, 21}, "Stop"},
+        {form.DisplayGroupBox, &form, {0, 0, 133, 81}, "MIDI Display"},
+        {form.EventCaptionLabel, form.DisplayGroupBox, {8, 18, 57, 13}, "Event"},
+        {form.CurrentEventLabel, form.DisplayGroupBox, {68, 18, 59, 13}, "0"},
+        {form.ClearGridButton, form.DisplayGroupBox, {4, 34, 59, 21}, "Clear"},
+        {form.SaveTextButton, form.DisplayGroupBox, {68, 34, 59, 21}, "Save Text"},
+        {form.DisplaySettingsButton, form.DisplayGroupBox, {4, 56, 59, 21}, "Settings"},
+        {form.FilterButton, form.DisplayGroupBox, {68, 56, 59, 21}, "Filter"},
+        {form.SequencerGroupBox, &form, {134, 0, 145, 41}, "Sequencer Control"},
+        {form.PlayButton, form.SequencerGroupBox, {4, 14, 45, 21}, "Play"},
+        {form.RewindButton, form.SequencerGroupBox, {50, 14, 45, 21}, "Rewind"},
+        {form.StopButton, form.SequencerGroupBox, {96, 14, 45, 21}, "Stop"},
         {form.TimerGroupBox, &form, {282, 0, 164, 41}, "Timer"},
         {form.CurTimeLabel, form.TimerGroupBox, {108, 18, 49, 13}, "0"},
-        {form.ActivityPaintBox, &form, {134, 44, 312, 37}, ""},
+        {form.ActivityStrip, &form, {134, 44, 312, 37}, ""},
         {form.HelpButton, &form, {452, 6, 59, 21}, "Help"},
-        {form.MimizeButton, &form, {452, 30, 59, 21}, "Minimize"},
+        {form.MinimizeButton, &form, {452, 30, 59, 21}, "Minimize"},
         {form.ExitButton, &form, {452, 54, 59, 21}, "Exit"},
     };
     for (const Control& control : controls) {
@@ -104,9 +104,9 @@ TEST(MonitorWindow, LaysOutTheDesignWithNumberedCaptions)
         EXPECT_EQ(text(control.widget), QString::fromUtf8(control.caption));
     }
     // The label is as wide as its text, and stays clear of the time beside it.
-    EXPECT_EQ(form.Label1->pos(), QPoint(4, 18));
-    EXPECT_EQ(form.Label1->text(), QStringLiteral("Current Time (mS)"));
-    EXPECT_LE(form.Label1->geometry().right(), form.CurTimeLabel->x());
+    EXPECT_EQ(form.TimeCaptionLabel->pos(), QPoint(4, 18));
+    EXPECT_EQ(form.TimeCaptionLabel->text(), QStringLiteral("Current Time (mS)"));
+    EXPECT_LE(form.TimeCaptionLabel->geometry().right(), form.CurTimeLabel->x());
     EXPECT_EQ(form.CurTimeLabel->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 }
 
@@ -114,7 +114,7 @@ TEST(MonitorWindow, GridHasTheSettingsRowsUnderEightTitles)
 {
     FormRig rig;
     rig.WriteSettings(settingsWith([](OstraSettings& s) { s.DisplayEventCount = 50; }));
-    const TForm1& form = rig.Create();
+    const MonitorWindow& form = rig.Create();
     const QTableView& grid = *form.MIDIGrid;
     ASSERT_EQ(grid.model(), &form.Grid());
     EXPECT_EQ(grid.model()->rowCount(), 50);
@@ -140,7 +140,7 @@ TEST(MonitorWindow, TakesItsPlaceAndColumnsFromTheSettingsAndSavesThemWhenItGoes
         s.ColumnWidths[0] = 60;
         s.DisplayFullMode = kDisplayFullStop;
     }));
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     EXPECT_EQ(form.pos(), QPoint(30, 40));
     EXPECT_EQ(form.size(), QSize(700, 500));
     EXPECT_EQ(form.MIDIGrid->columnWidth(0), 60);
@@ -188,7 +188,7 @@ TEST_P(WindowMode, DecidesTheBorderIconsAndWhetherTheWindowStepsAside)
     const ModeCase& c = GetParam();
     FormRig rig({"--quiet", "--window-mode", c.windowMode});
     rig.WriteSettings(settingsWith([&](OstraSettings& s) { s.AlwaysOnTop = c.alwaysOnTop; }));
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     form.show();
     EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowSystemMenuHint), c.borderIcons);
     EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint), c.borderIcons);
@@ -211,7 +211,7 @@ TEST(MonitorWindow, AWindowSavedOffTheScreenComesBackWithinASecond)
         s.WindowLeft = -2000;
         s.WindowTop = -100;
     }));
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     form.show();
     const auto reachable = [&] {
         const QRect frame = form.frameGeometry();
@@ -227,7 +227,7 @@ TEST(MonitorWindow, AWindowSavedOffTheScreenComesBackWithinASecond)
 TEST(MonitorWindow, TransportButtonsDriveTheHostWhoseSongFillsTheGrid)
 {
     FormRig rig;
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     form.show();
     form.PlayButton->click();
     EXPECT_NE(rig.AskHost(HostQueryRunning), 0);
@@ -244,7 +244,7 @@ TEST(MonitorWindow, TransportButtonsDriveTheHostWhoseSongFillsTheGrid)
     QImage off;
     ASSERT_TRUE(LoadBitmapResource(u"MonPos8", on, kMonitorPictures));
     ASSERT_TRUE(LoadBitmapResource(u"MonNeg8", off, kMonitorPictures));
-    const QImage shown = form.ActivityPaintBox->grab().toImage();
+    const QImage shown = form.ActivityStrip->grab().toImage();
     const QPoint lit = ActivityRects[kNoteOnLights][9].center();
     const QPoint dark = ActivityRects[kNoteOnLights][15].center();
     EXPECT_EQ(shown.pixel(lit), on.pixel(lit));
@@ -267,14 +267,14 @@ TEST(MonitorWindow, TransportButtonsDriveTheHostWhoseSongFillsTheGrid)
 TEST(MonitorWindow, ClearEmptiesTheGridTheClockAndTheLights)
 {
     FormRig rig;
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     form.show();
     form.PlayButton->click();
     ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().EventCount() >= 30; }));
     form.StopButton->click();
     ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().ClockRunning(); }));
 
-    QTest::mouseClick(form.Label1, Qt::LeftButton);
+    QTest::mouseClick(form.TimeCaptionLabel, Qt::LeftButton);
     EXPECT_FALSE(form.Intake().ClockRunning());
     EXPECT_EQ(form.Intake().ElapsedMs(), 0);
     EXPECT_TRUE(FormRig::WaitFor([&] { return form.CurTimeLabel->text() == QStringLiteral("0"); }));
@@ -292,13 +292,13 @@ TEST(MonitorWindow, ClearEmptiesTheGridTheClockAndTheLights)
 TEST(MonitorWindow, ClickingTheActivityBoxPutsTheLightsOut)
 {
     FormRig rig;
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     form.show();
     form.PlayButton->click();
     ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().lights().Lit(kNoteOnLights, 9); }));
     form.StopButton->click();
     const std::int64_t shown = form.Intake().EventCount();
-    QTest::mouseClick(form.ActivityPaintBox, Qt::LeftButton);
+    QTest::mouseClick(form.ActivityStrip, Qt::LeftButton);
     EXPECT_FALSE(form.Intake().lights().Lit(kNoteOnLights, 9));
     EXPECT_GE(form.Intake().EventCount(), shown) << "the grid stays";
 }
@@ -324,7 +324,7 @@ TEST_P(DialogBracket, DialogsOpenOutsideTheTopmostBandOfAWindowThatStaysOnTop)
         s.AlwaysOnTop = c.alwaysOnTop;
         s.SaveTextToFile = c.saveTextToFile;
     }));
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     form.show();
     std::vector<std::string> opened;
     const auto dialog = [&](const char* name) {
@@ -353,19 +353,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, DialogBracket,
 TEST(MonitorWindow, OnlyAChangedNumberOfEventsEmptiesTheGrid)
 {
     FormRig rig;
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     form.show();
     form.PlayButton->click();
     ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().EventCount() >= 10; }));
     form.StopButton->click();
 
-    form.Dialogs.ShowOstraSettings = [] {
+    form.Dialogs.ShowSettings = [] {
     };
     form.DisplaySettingsButton->click();
     EXPECT_GE(form.Intake().EventCount(), 10);
     EXPECT_FALSE(cell(form, 1, kNumberColumn).isEmpty());
 
-    form.Dialogs.ShowOstraSettings = [&] {
+    form.Dialogs.ShowSettings = [&] {
         form.Settings().DisplayEventCount = 500;
     };
     form.DisplaySettingsButton->click();
@@ -379,7 +379,7 @@ TEST(MonitorWindow, HelpOpensTheTopicOfTheControlWithTheFocus)
     FormRig rig;
     rig.WriteFile("Korvo2.html", "<html></html>");
     PageCatcher browser;
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     EXPECT_EQ(form.HelpFile(), QString::fromStdString((rig.exeDir / "Korvo2.html").string()));
     form.show();
     form.activateWindow();
@@ -400,16 +400,16 @@ TEST(MonitorWindow, HelpOpensTheTopicOfTheControlWithTheFocus)
 TEST(MonitorWindow, WithoutHelpPagesTheProgramsOwnNameIsChosen)
 {
     FormRig rig;
-    const TForm1& form = rig.Create();
+    const MonitorWindow& form = rig.Create();
     EXPECT_EQ(form.HelpFile(), QString::fromStdString((rig.exeDir / "ostra.html").string()));
 }
 
 TEST(MonitorWindow, ExitClosesTheWindowWhichEndsTheProgram)
 {
     FormRig rig;
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     form.show();
-    QSignalSpy closed(&form, &TForm1::Closed);
+    QSignalSpy closed(&form, &MonitorWindow::Closed);
     form.ExitButton->click();
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(closed.count(), 1);
@@ -418,7 +418,7 @@ TEST(MonitorWindow, ExitClosesTheWindowWhichEndsTheProgram)
 TEST(MonitorWindow, AnswersTheHostsMarkAndKeepsItInTheBlock)
 {
     FormRig rig;
-    const TForm1& form = rig.Create();
+    const MonitorWindow& form = rig.Create();
     EXPECT_EQ(platform::SendMessageA(form.WindowHandle(), HostMsgSetMark, 77, 0), 1);
     EXPECT_EQ(hostMark(), 77U);
     EXPECT_EQ(platform::SendMessageA(form.WindowHandle(), HostCmdPlay, 0, 0), 0)
@@ -429,7 +429,7 @@ TEST(MonitorWindow, WithoutAHostItSaysSoEndsAndStillSavesItsSettings)
 {
     FormRig rig(FormRig::NoHost{});
     MessageBoxAnswerer boxes;
-    const TForm1& form = rig.Create();
+    const MonitorWindow& form = rig.Create();
     EXPECT_TRUE(form.TerminateRequested());
     EXPECT_EQ(form.HostWindow(), 0U);
     EXPECT_EQ(rig.prompts.asked, std::vector<QString>{QStringLiteral("KORVO.EXE")});
@@ -443,7 +443,7 @@ TEST(MonitorWindow, JapanesePlacesTheGridUnderTheScaledControls)
 {
     FormRig rig;
     rig.WriteFile("Language.Ini", "LANGUAGE=Japanese\r\n");
-    const TForm1& form = rig.Create();
+    const MonitorWindow& form = rig.Create();
     const double scale = form.DisplayScale();
     ASSERT_NE(scale, 1.0) << "the Japanese font is larger than the design's";
     EXPECT_EQ(form.MIDIGrid->y(), nearest(scale * 84));
@@ -458,7 +458,7 @@ TEST(MonitorWindow, JapanesePlacesTheGridUnderTheScaledControls)
 TEST(MonitorWindow, AnswersClicksAndRepaintsPromptlyWhilePolling)
 {
     FormRig rig;
-    TForm1& form = rig.Create();
+    MonitorWindow& form = rig.Create();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
@@ -470,7 +470,7 @@ TEST(MonitorWindow, AnswersClicksAndRepaintsPromptlyWhilePolling)
         clickMs.push_back(clock.elapsed());
         loop.quit();
     });
-    QObject::connect(form.ActivityPaintBox, &PaintBox::OnPaint, &loop, [&] {
+    QObject::connect(form.ActivityStrip, &DrawingArea::OnPaint, &loop, [&] {
         paintMs.push_back(clock.elapsed());
         loop.quit();
     });
@@ -488,7 +488,7 @@ TEST(MonitorWindow, AnswersClicksAndRepaintsPromptlyWhilePolling)
         loop.exec();
         QTimer::singleShot(20, &loop, [&] {
             clock.start();
-            form.ActivityPaintBox->update();
+            form.ActivityStrip->update();
         });
         loop.exec();
     }

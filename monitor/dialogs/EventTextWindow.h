@@ -14,16 +14,17 @@ class QPushButton;
 
 namespace velmar::monitor {
 
-class TForm4;
+class WorkingWindow;
 
 // The event text window: the most recent events as TAB-separated lines, to copy or save.
 // Also saves the whole buffer to a file without showing itself.
-class TForm5 : public QDialog {
+class EventTextWindow : public QDialog {
     Q_OBJECT
 
 public:
-    TForm5(const EventGridModel& grid, const EventIntake& intake, const OstraSettings& settings,
-           TForm4& working, QWidget& mainWindow, QString helpFile);
+    EventTextWindow(const EventGridModel& grid, const EventIntake& intake,
+                    const OstraSettings& settings, WorkingWindow& working, QWidget& mainWindow,
+                    QString helpFile);
 
     // Fills the text area with the header and the most recent events, the whole text
     // selected, while the Working window is up. The caller then shows the window modally.
@@ -31,7 +32,7 @@ public:
     // Asks for a file name and writes the whole buffer to it; nothing when no event is shown.
     void SaveBufferToFile();
 
-    QPlainTextEdit* const Memo1;
+    QPlainTextEdit* const TextArea;
     QPushButton* const OKButton;
     QPushButton* const CancelButton;
     QPushButton* const HelpButton;
@@ -40,7 +41,7 @@ public:
     QPushButton* const CopyButton;
     QPushButton* const SaveButton;
     // "Save Event Text"; keeps the last chosen name while the program runs.
-    QFileDialog* const SaveDialog1;
+    QFileDialog* const SaveDialog;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -61,7 +62,7 @@ private:
     const EventGridModel& m_grid;
     const EventIntake& m_intake;
     const OstraSettings& m_settings;
-    TForm4& m_working;
+    WorkingWindow& m_working;
     QWidget& m_mainWindow;
     QString m_helpFile;
     bool m_justShown = false;

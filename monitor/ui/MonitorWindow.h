@@ -26,7 +26,7 @@ namespace velmar::monitor {
 
 class ApplicationIdle;
 class EventGridModel;
-class PaintBox;
+class DrawingArea;
 
 // What the main window takes from around it: the directories and path of the program and
 // the host link's clock, waits and program start. standard() is the running program's.
@@ -42,8 +42,8 @@ struct MonitorEnvironment {
 // The modal windows that the main window's buttons open, each run to its end. A window not
 // given opens nothing.
 struct MonitorDialogs {
-    std::function<void()> ShowOstraSettings;
-    std::function<void()> ShowOstraFilter;
+    std::function<void()> ShowSettings;
+    std::function<void()> ShowFilter;
     std::function<void()> SaveBufferToFile;
     std::function<void()> ShowRecentEvents;
 };
@@ -52,12 +52,12 @@ struct MonitorDialogs {
 // activity box and the buttons. Creating it links to the host and sets everything up; when
 // that fails it has said why and TerminateRequested() is set. Destroying it saves the
 // settings and signs off.
-class TForm1 : public QWidget {
+class MonitorWindow : public QWidget {
     Q_OBJECT
 
 public:
-    TForm1(LinkPrompts& prompts, MonitorEnvironment environment);
-    ~TForm1() override;
+    MonitorWindow(LinkPrompts& prompts, MonitorEnvironment environment);
+    ~MonitorWindow() override;
 
     [[nodiscard]] bool TerminateRequested() const { return m_terminateRequested; }
     [[nodiscard]] platform::HWND HostWindow() const { return m_hostWindow; }
@@ -74,23 +74,23 @@ public:
 
     MonitorDialogs Dialogs;
 
-    QGroupBox* const GroupBox2;
-    QLabel* const Label2;
+    QGroupBox* const DisplayGroupBox;
+    QLabel* const EventCaptionLabel;
     QLabel* const CurrentEventLabel;
     QPushButton* const ClearGridButton;
     QPushButton* const SaveTextButton;
     QPushButton* const DisplaySettingsButton;
     QPushButton* const FilterButton;
-    QGroupBox* const GroupBox1;
+    QGroupBox* const SequencerGroupBox;
     QPushButton* const PlayButton;
     QPushButton* const RewindButton;
     QPushButton* const StopButton;
     QGroupBox* const TimerGroupBox;
-    QLabel* const Label1;
+    QLabel* const TimeCaptionLabel;
     QLabel* const CurTimeLabel;
-    PaintBox* const ActivityPaintBox;
+    DrawingArea* const ActivityStrip;
     QPushButton* const HelpButton;
-    QPushButton* const MimizeButton;
+    QPushButton* const MinimizeButton;
     QPushButton* const ExitButton;
     QTableView* const MIDIGrid;
 
@@ -122,8 +122,8 @@ private:
     void SetTopRow(std::int32_t topRow);
 
     void ClearMIDIGrid();
-    void ActivityPaintBoxPaint(QPainter& canvas);
-    void ActivityPaintBoxClick();
+    void ActivityStripPaint(QPainter& canvas);
+    void ActivityStripClick();
     void PlayButtonClick();
     void StopButtonClick();
     void RewindButtonClick();
@@ -133,7 +133,7 @@ private:
     void FilterButtonClick();
     void SaveTextButtonClick();
     void HelpButtonClick();
-    void MimizeButtonClick();
+    void MinimizeButtonClick();
     void ExitButtonClick();
     void OpenHelpOf(const QWidget* focused);
 

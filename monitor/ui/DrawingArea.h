@@ -7,11 +7,11 @@ class QPainter;
 namespace velmar::monitor {
 
 // A plain drawing area: its owner draws it when asked and hears its clicks.
-class PaintBox : public QWidget {
+class DrawingArea : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PaintBox(QWidget* parent);
+    explicit DrawingArea(QWidget* parent);
 
 Q_SIGNALS:
     // The box needs drawing; `canvas` is clipped to the part that changed.

@@ -1,4 +1,4 @@
-#include "monitor/dialogs/TOstraSettings.h"
+#include "monitor/dialogs/MonitorSettingsDialog.h"
 
 #include "monitor/dialogs/FormDesign.h"
 #include "monitor/dialogs/SnapCursorToDefaultButton.h"
@@ -35,21 +35,22 @@ QSpinBox* spin(QWidget* parent, int minimum, int maximum, int left, int top, int
 
 } // namespace
 
-TOstraSettings::TOstraSettings(OstraSettings& settings, QWidget& mainWindow, QString helpFile)
+MonitorSettingsDialog::MonitorSettingsDialog(OstraSettings& settings, QWidget& mainWindow,
+                                             QString helpFile)
     : QDialog(nullptr, FixedToolWindowFlags())
     , OnTopCheckbox(make<QCheckBox>(this, 4098, 16, 8, 209, 17))
-    , GroupBox1(make<QGroupBox>(this, 4014, 8, 32, 217, 73))
-    , StopWhenFullRadio(make<QRadioButton>(GroupBox1, 4015, 8, 16, 137, 17))
-    , WrapRadio(make<QRadioButton>(GroupBox1, 4016, 8, 32, 137, 17))
-    , ClearWrapRadio(make<QRadioButton>(GroupBox1, 4017, 8, 48, 177, 17))
-    , Label1(make<QLabel>(this, 4018, 8, 117, 129, 13))
+    , WhenFullGroup(make<QGroupBox>(this, 4014, 8, 32, 217, 73))
+    , StopWhenFullRadio(make<QRadioButton>(WhenFullGroup, 4015, 8, 16, 137, 17))
+    , WrapRadio(make<QRadioButton>(WhenFullGroup, 4016, 8, 32, 137, 17))
+    , ClearWrapRadio(make<QRadioButton>(WhenFullGroup, 4017, 8, 48, 177, 17))
+    , DisplayEventsLabel(make<QLabel>(this, 4018, 8, 117, 129, 13))
     , NumEvtsSpin(spin(this, kMinDisplayEvents, kMaxDisplayEvents, 160, 112, 57))
-    , Label2(make<QLabel>(this, 4019, 8, 149, 85, 13))
+    , StopTimerLabel(make<QLabel>(this, 4019, 8, 149, 85, 13))
     , StopTimerSpin(spin(this, kMinStopSeconds, kMaxStopSecondsShown, 89, 144, 50))
-    , Label3(make<QLabel>(this, 4020, 144, 149, 89, 13))
-    , GroupBox2(make<QGroupBox>(this, 4021, 8, 176, 217, 57))
-    , SaveTxtFileRadio(make<QRadioButton>(GroupBox2, 4022, 8, 16, 201, 17))
-    , SaveToWindow(make<QRadioButton>(GroupBox2, 4023, 8, 32, 201, 17))
+    , InactivityLabel(make<QLabel>(this, 4020, 144, 149, 89, 13))
+    , SaveTextGroup(make<QGroupBox>(this, 4021, 8, 176, 217, 57))
+    , SaveTxtFileRadio(make<QRadioButton>(SaveTextGroup, 4022, 8, 16, 201, 17))
+    , SaveToWindow(make<QRadioButton>(SaveTextGroup, 4023, 8, 32, 201, 17))
     , OKButton(make<QPushButton>(this, 4025, 8, 240, 57, 21))
     , CancelButton(make<QPushButton>(this, 4026, 88, 240, 57, 21))
     , HelpButton(make<QPushButton>(this, 4012, 168, 239, 57, 21))
@@ -71,7 +72,7 @@ TOstraSettings::TOstraSettings(OstraSettings& settings, QWidget& mainWindow, QSt
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    connect(OKButton, &QPushButton::clicked, this, &TOstraSettings::OKButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &MonitorSettingsDialog::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this,
             [this] { OpenHelp(this, m_helpFile, kSettingsHelpContext); });
@@ -82,7 +83,7 @@ TOstraSettings::TOstraSettings(OstraSettings& settings, QWidget& mainWindow, QSt
     });
 }
 
-void TOstraSettings::OKButtonClick()
+void MonitorSettingsDialog::OKButtonClick()
 {
     const MonitorSettingsFields stored = fields().OKButtonClick(m_settings);
     NumEvtsSpin->setValue(stored.NumEvts);
@@ -90,13 +91,13 @@ void TOstraSettings::OKButtonClick()
     accept();
 }
 
-void TOstraSettings::showEvent(QShowEvent* event)
+void MonitorSettingsDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TOstraSettings::paintEvent(QPaintEvent* event)
+void MonitorSettingsDialog::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     if (m_justShown) {
@@ -105,14 +106,14 @@ void TOstraSettings::paintEvent(QPaintEvent* event)
     }
 }
 
-void TOstraSettings::done(int result)
+void MonitorSettingsDialog::done(int result)
 {
     QDialog::done(result);
     if (m_settings.AlwaysOnTop != 0)
         MakeTopmost(m_mainWindow);
 }
 
-void TOstraSettings::FormShow()
+void MonitorSettingsDialog::FormShow()
 {
     const MonitorSettingsFields shown = MonitorSettingsFields::FormShow(m_settings);
     if (shown.DisplayFullMode) {
@@ -127,7 +128,7 @@ void TOstraSettings::FormShow()
     m_justShown = true;
 }
 
-MonitorSettingsFields TOstraSettings::fields() const
+MonitorSettingsFields MonitorSettingsDialog::fields() const
 {
     MonitorSettingsFields read;
     read.OnTop = OnTopCheckbox->isChecked();

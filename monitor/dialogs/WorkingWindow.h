@@ -9,13 +9,13 @@ class QLabel;
 namespace velmar::monitor {
 
 // "Working...": on screen while the text window's block is built.
-class TForm4 : public QDialog {
+class WorkingWindow : public QDialog {
     Q_OBJECT
 
 public:
-    TForm4(const OstraSettings& settings, QWidget& mainWindow);
+    WorkingWindow(const OstraSettings& settings, QWidget& mainWindow);
 
-    QLabel* const Label1;
+    QLabel* const MessageLabel;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,12 +1,12 @@
-#include "monitor/ui/TForm1.h"
+#include "monitor/ui/MonitorWindow.h"
 
 #include "monitor/core/ActivityLights.h"
 #include "monitor/core/EventGridModel.h"
 #include "monitor/ui/ApplicationIdle.h"
+#include "monitor/ui/DrawingArea.h"
 #include "monitor/ui/GridCellDelegate.h"
 #include "monitor/ui/HelpContext.h"
 #include "monitor/ui/MainFormRules.h"
-#include "monitor/ui/PaintBox.h"
 #include "monitor/ui/TopmostBracket.h"
 #include "runtime/HostMessages.h"
 #include "runtime/language/HelpFile.h"
@@ -94,35 +94,41 @@ MonitorEnvironment MonitorEnvironment::standard()
             QCoreApplication::applicationFilePath().toStdString(), LinkContext::standard()};
 }
 
-TForm1::TForm1(LinkPrompts& prompts, MonitorEnvironment environment)
+MonitorWindow::MonitorWindow(LinkPrompts& prompts, MonitorEnvironment environment)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
-    , GroupBox2(place(new QGroupBox(QStringLiteral("MIDI Display"), this), 0, 0, 133, 81))
-    , Label2(place(new QLabel(QStringLiteral("Event"), GroupBox2), 8, 18, 57, 13))
+    , DisplayGroupBox(place(new QGroupBox(QStringLiteral("MIDI Display"), this), 0, 0, 133, 81))
+    , EventCaptionLabel(place(new QLabel(QStringLiteral("Event"), DisplayGroupBox), 8, 18, 57, 13))
     , CurrentEventLabel(
-          place(whiteNumber(new QLabel(QStringLiteral("0"), GroupBox2)), 68, 18, 59, 13))
-    , ClearGridButton(place(new QPushButton(QStringLiteral("Clear"), GroupBox2), 4, 34, 59, 21))
-    , SaveTextButton(place(new QPushButton(QStringLiteral("Save Text"), GroupBox2), 68, 34, 59, 21))
+          place(whiteNumber(new QLabel(QStringLiteral("0"), DisplayGroupBox)), 68, 18, 59, 13))
+    , ClearGridButton(
+          place(new QPushButton(QStringLiteral("Clear"), DisplayGroupBox), 4, 34, 59, 21))
+    , SaveTextButton(
+          place(new QPushButton(QStringLiteral("Save Text"), DisplayGroupBox), 68, 34, 59, 21))
     , DisplaySettingsButton(
-          place(new QPushButton(QStringLiteral("Settings"), GroupBox2), 4, 56, 59, 21))
-    , FilterButton(place(new QPushButton(QStringLiteral("Filter"), GroupBox2), 68, 56, 59, 21))
-    , GroupBox1(place(new QGroupBox(QStringLiteral("Sequencer Control"), this), 134, 0, 145, 41))
-    , PlayButton(place(new QPushButton(QStringLiteral("Play"), GroupBox1), 4, 14, 45, 21))
-    , RewindButton(place(new QPushButton(QStringLiteral("Rewind"), GroupBox1), 50, 14, 45, 21))
-    , StopButton(place(new QPushButton(QStringLiteral("Stop"), GroupBox1), 96, 14, 45, 21))
+          place(new QPushButton(QStringLiteral("Settings"), DisplayGroupBox), 4, 56, 59, 21))
+    , FilterButton(
+          place(new QPushButton(QStringLiteral("Filter"), DisplayGroupBox), 68, 56, 59, 21))
+    , SequencerGroupBox(
+          place(new QGroupBox(QStringLiteral("Sequencer Control"), this), 134, 0, 145, 41))
+    , PlayButton(place(new QPushButton(QStringLiteral("Play"), SequencerGroupBox), 4, 14, 45, 21))
+    , RewindButton(
+          place(new QPushButton(QStringLiteral("Rewind"), SequencerGroupBox), 50, 14, 45, 21))
+    , StopButton(place(new QPushButton(QStringLiteral("Stop"), SequencerGroupBox), 96, 14, 45, 21))
     , TimerGroupBox(place(new QGroupBox(QStringLiteral("Timer"), this), 282, 0, 164, 41))
-    , Label1(place(new QLabel(QStringLiteral("Current Time (mS)"), TimerGroupBox), 4, 18, 84, 13))
+    , TimeCaptionLabel(
+          place(new QLabel(QStringLiteral("Current Time (mS)"), TimerGroupBox), 4, 18, 84, 13))
     , CurTimeLabel(
           place(whiteNumber(new QLabel(QStringLiteral("0"), TimerGroupBox)), 108, 18, 49, 13))
-    , ActivityPaintBox(place(new PaintBox(this), 134, 44, 312, 37))
+    , ActivityStrip(place(new DrawingArea(this), 134, 44, 312, 37))
     , HelpButton(place(new QPushButton(QStringLiteral("Help"), this), 452, 6, 59, 21))
-    , MimizeButton(place(new QPushButton(QStringLiteral("Minimize"), this), 452, 30, 59, 21))
+    , MinimizeButton(place(new QPushButton(QStringLiteral("Minimize"), this), 452, 30, 59, 21))
     , ExitButton(place(new QPushButton(QStringLiteral("Exit"), this), 452, 54, 59, 21))
     , MIDIGrid(place(new QTableView(this), 0, 84, 586, 312))
     , m_environment(std::move(environment))
     , m_hostLink(std::make_unique<HostLink>(prompts, m_environment.Link))
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MonitorWindow"));
     setWindowTitle(QStringLiteral("MIDI Monitor"));
     setFont(designFont());
     resize(kDesignSize);
@@ -142,7 +148,7 @@ TForm1::TForm1(LinkPrompts& prompts, MonitorEnvironment environment)
 
 // A string grid: no selection, no editing, a title row and no title column, rows of one
 // height, columns the user may widen.
-void TForm1::SetUpGrid()
+void MonitorWindow::SetUpGrid()
 {
     MIDIGrid->setSelectionMode(QAbstractItemView::NoSelection);
     MIDIGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -165,41 +171,42 @@ void TForm1::SetUpGrid()
     MIDIGrid->setPalette(gridPalette);
 }
 
-void TForm1::ConnectHandlers()
+void MonitorWindow::ConnectHandlers()
 {
     for (QWidget* widget : std::initializer_list<QWidget*>{
-             this, GroupBox2, GroupBox1, TimerGroupBox, ClearGridButton, SaveTextButton,
-             DisplaySettingsButton, FilterButton, PlayButton, RewindButton, StopButton, HelpButton,
-             MimizeButton, ExitButton, MIDIGrid})
+             this, DisplayGroupBox, SequencerGroupBox, TimerGroupBox, ClearGridButton,
+             SaveTextButton, DisplaySettingsButton, FilterButton, PlayButton, RewindButton,
+             StopButton, HelpButton, MinimizeButton, ExitButton, MIDIGrid})
         SetHelpContext(*widget, kHelpContext);
-    for (QWidget* clearsTime : std::initializer_list<QWidget*>{TimerGroupBox, Label1, CurTimeLabel})
+    for (QWidget* clearsTime :
+         std::initializer_list<QWidget*>{TimerGroupBox, TimeCaptionLabel, CurTimeLabel})
         clearsTime->installEventFilter(this);
 
-    connect(ActivityPaintBox, &PaintBox::OnPaint, this, &TForm1::ActivityPaintBoxPaint);
-    connect(ActivityPaintBox, &PaintBox::OnClick, this, &TForm1::ActivityPaintBoxClick);
-    connect(PlayButton, &QPushButton::clicked, this, &TForm1::PlayButtonClick);
-    connect(StopButton, &QPushButton::clicked, this, &TForm1::StopButtonClick);
-    connect(RewindButton, &QPushButton::clicked, this, &TForm1::RewindButtonClick);
-    connect(ClearGridButton, &QPushButton::clicked, this, &TForm1::ClearGridButtonClick);
+    connect(ActivityStrip, &DrawingArea::OnPaint, this, &MonitorWindow::ActivityStripPaint);
+    connect(ActivityStrip, &DrawingArea::OnClick, this, &MonitorWindow::ActivityStripClick);
+    connect(PlayButton, &QPushButton::clicked, this, &MonitorWindow::PlayButtonClick);
+    connect(StopButton, &QPushButton::clicked, this, &MonitorWindow::StopButtonClick);
+    connect(RewindButton, &QPushButton::clicked, this, &MonitorWindow::RewindButtonClick);
+    connect(ClearGridButton, &QPushButton::clicked, this, &MonitorWindow::ClearGridButtonClick);
     connect(DisplaySettingsButton, &QPushButton::clicked, this,
-            &TForm1::DisplaySettingsButtonClick);
-    connect(FilterButton, &QPushButton::clicked, this, &TForm1::FilterButtonClick);
-    connect(SaveTextButton, &QPushButton::clicked, this, &TForm1::SaveTextButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, &TForm1::HelpButtonClick);
-    connect(MimizeButton, &QPushButton::clicked, this, &TForm1::MimizeButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TForm1::ExitButtonClick);
+            &MonitorWindow::DisplaySettingsButtonClick);
+    connect(FilterButton, &QPushButton::clicked, this, &MonitorWindow::FilterButtonClick);
+    connect(SaveTextButton, &QPushButton::clicked, this, &MonitorWindow::SaveTextButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &MonitorWindow::HelpButtonClick);
+    connect(MinimizeButton, &QPushButton::clicked, this, &MonitorWindow::MinimizeButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &MonitorWindow::ExitButtonClick);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { OpenHelpOf(focusWidget()); });
 }
 
-TForm1::~TForm1()
+MonitorWindow::~MonitorWindow()
 {
     FormDestroy();
 }
 
 // Start-up goes on to its end after a failure, so that the settings are still read and,
 // when the window goes, written back.
-void TForm1::FormCreate()
+void MonitorWindow::FormCreate()
 {
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -242,7 +249,7 @@ void TForm1::FormCreate()
     FormResize();
 }
 
-void TForm1::LoadPictures()
+void MonitorWindow::LoadPictures()
 {
     const int colors = ColorCount(screen());
     const bool loaded =
@@ -257,9 +264,9 @@ void TForm1::LoadPictures()
     RequestTerminate();
 }
 
-void TForm1::SetCaptions()
+void MonitorWindow::SetCaptions()
 {
-    Label2->setText(LoadNumStr(4003));
+    EventCaptionLabel->setText(LoadNumStr(4003));
     ClearGridButton->setText(LoadNumStr(4004));
     SaveTextButton->setText(LoadNumStr(4005));
     FilterButton->setText(LoadNumStr(4006));
@@ -267,24 +274,24 @@ void TForm1::SetCaptions()
     RewindButton->setText(LoadNumStr(4008));
     StopButton->setText(LoadNumStr(4009));
     PlayButton->setText(LoadNumStr(4010));
-    Label1->setText(LoadNumStr(4011));
-    Label1->adjustSize(); // as wide as its text, whatever the language and the face
+    TimeCaptionLabel->setText(LoadNumStr(4011));
+    TimeCaptionLabel->adjustSize(); // as wide as its text, whatever the language and the face
     setWindowTitle(LoadNumStr(kMidiMonitor));
     QGuiApplication::setApplicationDisplayName(LoadNumStr(kMidiMonitor));
     HelpButton->setText(LoadNumStr(4012));
-    GroupBox2->setTitle(LoadNumStr(4046));
-    GroupBox1->setTitle(LoadNumStr(4047));
+    DisplayGroupBox->setTitle(LoadNumStr(4046));
+    SequencerGroupBox->setTitle(LoadNumStr(4047));
     TimerGroupBox->setTitle(LoadNumStr(4048));
     ExitButton->setText(LoadNumStr(4295));
-    MimizeButton->setText(LoadNumStr(4301));
+    MinimizeButton->setText(LoadNumStr(4301));
 }
 
-void TForm1::RequestTerminate()
+void MonitorWindow::RequestTerminate()
 {
     m_terminateRequested = true;
 }
 
-void TForm1::FormResize()
+void MonitorWindow::FormResize()
 {
     const GridPlacement placement =
         monitor::FormResize(size(), m_displayScale, m_settings.ColumnWidths);
@@ -294,13 +301,13 @@ void TForm1::FormResize()
 }
 
 // Every row of the grid, the title row too.
-void TForm1::SetDefaultRowHeight(int height)
+void MonitorWindow::SetDefaultRowHeight(int height)
 {
     MIDIGrid->verticalHeader()->setDefaultSectionSize(height);
     MIDIGrid->horizontalHeader()->setFixedHeight(height);
 }
 
-void TForm1::FormDestroy()
+void MonitorWindow::FormDestroy()
 {
     if (!m_configFile)
         return;
@@ -314,7 +321,7 @@ void TForm1::FormDestroy()
     (void)m_configFile->SaveSettings(m_settings);
 }
 
-bool TForm1::AppIdle()
+bool MonitorWindow::AppIdle()
 {
     const IdleResult result = m_intake->AppIdle(Scroll());
     if (result.KeepOnScreen)
@@ -329,7 +336,7 @@ bool TForm1::AppIdle()
     return false; // called again at once: the ring is polled
 }
 
-void TForm1::KeepWindowOnScreen()
+void MonitorWindow::KeepWindowOnScreen()
 {
     const QScreen* display = screen();
     if (display == nullptr)
@@ -342,7 +349,7 @@ void TForm1::KeepWindowOnScreen()
         resize(size() + (placed.size() - frame.size()));
 }
 
-void TForm1::ShowNewlyLitLights()
+void MonitorWindow::ShowNewlyLitLights()
 {
     const std::uint32_t lit = m_intake->lights().TakeNewlyLit();
     if (lit == 0)
@@ -350,22 +357,22 @@ void TForm1::ShowNewlyLitLights()
     for (std::size_t row = 0; row < kLightRows; ++row)
         for (std::size_t channel = 0; channel < kChannelCount; ++channel)
             if ((lit & ActivityLights::bit(row, channel)) != 0)
-                ActivityPaintBox->update(ActivityRects[row][channel]);
+                ActivityStrip->update(ActivityRects[row][channel]);
 }
 
-GridScroll TForm1::Scroll() const
+GridScroll MonitorWindow::Scroll() const
 {
     const int rowHeight = MIDIGrid->verticalHeader()->defaultSectionSize();
     return {MIDIGrid->verticalScrollBar()->value() + 1,
             rowHeight > 0 ? MIDIGrid->viewport()->height() / rowHeight : 0};
 }
 
-void TForm1::SetTopRow(std::int32_t topRow)
+void MonitorWindow::SetTopRow(std::int32_t topRow)
 {
     MIDIGrid->verticalScrollBar()->setValue(topRow - 1);
 }
 
-void TForm1::ClearMIDIGrid()
+void MonitorWindow::ClearMIDIGrid()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_intake->ClearMIDIGrid();
@@ -373,7 +380,7 @@ void TForm1::ClearMIDIGrid()
     QApplication::restoreOverrideCursor();
 }
 
-void TForm1::ActivityPaintBoxPaint(QPainter& canvas)
+void MonitorWindow::ActivityStripPaint(QPainter& canvas)
 {
     canvas.drawImage(0, 0, m_activityOffBitmap);
     for (std::size_t row = 0; row < kLightRows; ++row)
@@ -383,82 +390,82 @@ void TForm1::ActivityPaintBoxPaint(QPainter& canvas)
                                  ActivityRects[row][channel]);
 }
 
-void TForm1::ActivityPaintBoxClick()
+void MonitorWindow::ActivityStripClick()
 {
     m_intake->lights().ClearActivity();
-    ActivityPaintBox->update();
+    ActivityStrip->update();
 }
 
-void TForm1::PlayButtonClick()
+void MonitorWindow::PlayButtonClick()
 {
     platform::SendMessageA(m_hostWindow, HostCmdPlay, 0, 0);
 }
 
-void TForm1::StopButtonClick()
+void MonitorWindow::StopButtonClick()
 {
     platform::SendMessageA(m_hostWindow, HostCmdStop, 0, 0);
 }
 
-void TForm1::RewindButtonClick()
+void MonitorWindow::RewindButtonClick()
 {
     platform::SendMessageA(m_hostWindow, HostCmdRewind, 0, 0);
 }
 
-void TForm1::ClearGridButtonClick()
+void MonitorWindow::ClearGridButtonClick()
 {
     ClearMIDIGrid();
     m_intake->ClearTime();
-    ActivityPaintBoxClick();
+    ActivityStripClick();
 }
 
-void TForm1::ClearTimeButtonClick()
+void MonitorWindow::ClearTimeButtonClick()
 {
     m_intake->ClearTime();
 }
 
-void TForm1::DisplaySettingsButtonClick()
+void MonitorWindow::DisplaySettingsButtonClick()
 {
     const TopmostBracket bracket(*this, m_settings);
-    showModal(Dialogs.ShowOstraSettings);
+    showModal(Dialogs.ShowSettings);
     if (m_intake->ApplyDisplayEventCount())
         ClearMIDIGrid();
 }
 
-void TForm1::FilterButtonClick()
+void MonitorWindow::FilterButtonClick()
 {
     const TopmostBracket bracket(*this, m_settings);
-    showModal(Dialogs.ShowOstraFilter);
+    showModal(Dialogs.ShowFilter);
 }
 
-void TForm1::SaveTextButtonClick()
+void MonitorWindow::SaveTextButtonClick()
 {
     const TopmostBracket bracket(*this, m_settings);
     showModal(m_settings.SaveTextToFile != 0 ? Dialogs.SaveBufferToFile : Dialogs.ShowRecentEvents);
 }
 
-void TForm1::HelpButtonClick()
+void MonitorWindow::HelpButtonClick()
 {
     const TopmostBracket bracket(*this, m_settings);
     OpenHelp(this, m_helpFile, kHelpContext);
 }
 
-void TForm1::OpenHelpOf(const QWidget* focused)
+void MonitorWindow::OpenHelpOf(const QWidget* focused)
 {
     const TopmostBracket bracket(*this, m_settings);
     OpenHelp(this, m_helpFile, HelpContextOf(focused != nullptr ? focused : this));
 }
 
-void TForm1::MimizeButtonClick()
+void MonitorWindow::MinimizeButtonClick()
 {
     showMinimized();
 }
 
-void TForm1::ExitButtonClick()
+void MonitorWindow::ExitButtonClick()
 {
     close();
 }
 
-void TForm1::AppDeactivate()
+void MonitorWindow::AppDeactivate()
 {
     if (MinimizeOnDeactivate(m_settings, m_hostWindowMode))
         showMinimized();
@@ -466,7 +473,7 @@ void TForm1::AppDeactivate()
 
 // Only the first showing: the window is shown again whenever it enters or leaves the
 // topmost band, and that must not undo the band's change.
-void TForm1::showEvent(QShowEvent* event)
+void MonitorWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!std::exchange(m_shown, true))
@@ -474,19 +481,19 @@ void TForm1::showEvent(QShowEvent* event)
 }
 
 // A tool window does not end the application when it closes by itself.
-void TForm1::closeEvent(QCloseEvent* event)
+void MonitorWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     Q_EMIT Closed();
 }
 
-void TForm1::resizeEvent(QResizeEvent* event)
+void MonitorWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     FormResize();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool MonitorWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The timer group, its label and the time display clear the clock when clicked.
     if (event->type() == QEvent::MouseButtonRelease) {
