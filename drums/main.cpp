@@ -1,5 +1,5 @@
+#include "drums/ui/DrumWindow.h"
 #include "drums/ui/KettraContext.h"
-#include "drums/ui/TForm1.h"
 #include "runtime/SharedMemory.h"
 #include "runtime/language/Language.h"
 #include "runtime/platform/PlatformError.h"
@@ -35,17 +35,17 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Drums"));
 
     WidgetLinkPrompts prompts(HostProgramDialogFrame::DialogFrame);
-    std::optional<drums::TForm1> Form1;
+    std::optional<drums::DrumWindow> window;
     // A signal can come while the start-up still waits for the host: it ends the program
     // as soon as the start-up is over.
     bool terminated = false;
-    const TerminationSignals signals([&Form1, &terminated] {
+    const TerminationSignals signals([&window, &terminated] {
         terminated = true;
-        if (Form1)
-            CloseLikeTheUser(*Form1);
+        if (window)
+            CloseLikeTheUser(*window);
     });
     try {
-        Form1.emplace(prompts, drums::KettraContext::Standard());
+        window.emplace(prompts, drums::KettraContext::Standard());
     } catch (const SharedMemoryError& error) {
         ShowErrorBox(nullptr, QString::fromStdString(error.what()));
         return EXIT_FAILURE;
@@ -53,14 +53,14 @@ int main(int argc, char* argv[])
         ShowErrorBox(nullptr, QString::fromStdString(error.what()));
         return EXIT_FAILURE;
     }
-    if (!Form1->FormCreate())
+    if (!window->FormCreate())
         return terminated ? EXIT_SUCCESS : EXIT_FAILURE;
     if (terminated)
         return EXIT_SUCCESS;
 
-    Form1->show();
+    window->show();
     const int result = QApplication::exec();
-    Form1.reset();
+    window.reset();
     FreeLanguageLibrary();
     return result;
 }

@@ -164,7 +164,7 @@ void drumTick(Rig& rig, FuzzInput& input)
 {
     rig.clock.now += input.u8();
     const DrainPath path = expectedDrain(rig.block);
-    (void)rig.drumIntake.Timer1Timer(rig.clock.now);
+    (void)rig.drumIntake.Tick(rig.clock.now);
     Require(indexAt(rig.block, HostLinkBlock::kReadIndexOffset) == path.end(),
             "drums: read index not where the ring's rules put it");
 }

@@ -68,7 +68,7 @@ void tick(benchmark::State& state, std::int64_t displayDelay)
     for (auto _ : state) {
         std::memcpy(bytes.data() + HostLinkBlock::kReadIndexOffset, &read, 2);
         now += 10;
-        benchmark::DoNotOptimize(intake.Timer1Timer(now));
+        benchmark::DoNotOptimize(intake.Tick(now));
     }
     state.counters["allocations"] =
         static_cast<double>(velmar::bench::AllocationCount() - allocationsBefore);

@@ -3,7 +3,7 @@
 // figures; nothing here passes or fails.
 
 #include "drums/core/KitTable.h"
-#include "drums/ui/TPaintBox.h"
+#include "drums/ui/PicturePanel.h"
 #include "tests/drums/ui/FormRig.h"
 
 #include <QApplication>
@@ -60,7 +60,7 @@ void NoteOnToLitPixels(benchmark::State& state)
         state.SkipWithError("the drum window did not start");
         return;
     }
-    TForm1& form = rig.Form();
+    DrumWindow& form = rig.Form();
     ScaledKit kit;
     kit.Rescale(form.Scale());
     const std::vector<int> rows = singleInstruments();

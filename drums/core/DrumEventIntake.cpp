@@ -16,7 +16,7 @@ void DrumEventIntake::SetDisplayDelay(platform::LRESULT reply)
         static_cast<std::int32_t>(std::clamp<platform::LRESULT>(reply, 0, kMaxDisplayDelayMs));
 }
 
-bool DrumEventIntake::Timer1Timer(std::uint32_t now)
+bool DrumEventIntake::Tick(std::uint32_t now)
 {
     m_block.Drain([&](const RingEvent& event) { take(event, now); });
     if (m_displayDelay != 0) {

@@ -27,7 +27,7 @@ public:
 
     // One tick at `now`, a reading of the millisecond clock (timeGetTime). True when the
     // transport state changed and the transport bar needs repainting.
-    [[nodiscard]] bool Timer1Timer(std::uint32_t now);
+    [[nodiscard]] bool Tick(std::uint32_t now);
 
     [[nodiscard]] TransportPoll& transport() { return m_transport; }
 

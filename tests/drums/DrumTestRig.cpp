@@ -139,7 +139,7 @@ void DrumRig::runTick(int tick)
 void DrumRig::runTick(int tick, std::uint32_t now)
 {
     canvas.tick = tick;
-    transportChanged = intake.Timer1Timer(now);
+    transportChanged = intake.Tick(now);
 }
 
 void DrumRig::noteOn(std::uint8_t note, std::uint16_t port, std::uint8_t velocity)

@@ -1,6 +1,6 @@
 #include "drums/core/SettingsDialogFields.h"
-#include "drums/ui/TPaintBox.h"
-#include "drums/ui/TSettingsDlg.h"
+#include "drums/ui/DrumSettingsDialog.h"
+#include "drums/ui/PicturePanel.h"
 #include "monitor/OstraDialogs.h"
 #include "monitor/core/EventText.h"
 #include "monitor/core/FilterDialogRules.h"
@@ -238,7 +238,7 @@ TEST_P(HelpContexts, TheDrumWindowAndItsSettingsDialogOpenTheirTopicsOfTheShippe
     InstallHelp(rig.exeDir);
     ChooseLanguage(rig.exeDir, GetParam());
     ASSERT_TRUE(rig.Create());
-    drums::TForm1& form = rig.Form();
+    drums::DrumWindow& form = rig.Form();
     ASSERT_EQ(languageState().LanguageIndex, GetParam().Index);
     const fs::path chosen = ChosenHelpFile(
         rig.exeDir, QCoreApplication::applicationFilePath().toStdString(), GetParam().Index);
@@ -254,7 +254,7 @@ TEST_P(HelpContexts, TheDrumWindowAndItsSettingsDialogOpenTheirTopicsOfTheShippe
 
     // The dialog opens from the Settings strip of the transport bar, on release.
     const QPoint settingsStrip(form.Transport->width() * 7 / 16, form.Transport->height() / 2);
-    ExpectModalHelp<drums::TSettingsDlg>(
+    ExpectModalHelp<drums::DrumSettingsDialog>(
         help, drums::kSettingsHelpContext, drums::kSettingsHelpContext,
         Grab("help-kettra-settings"), [&] {
             QTest::mousePress(form.Transport, Qt::LeftButton, {}, settingsStrip);

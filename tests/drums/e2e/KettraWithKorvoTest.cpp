@@ -1,5 +1,5 @@
 #include "drums/core/KitTable.h"
-#include "drums/ui/TPaintBox.h"
+#include "drums/ui/PicturePanel.h"
 #include "host/DemoSong.h"
 #include "host/KorvoHost.h"
 #include "runtime/HostLinkBlock.h"
@@ -50,7 +50,7 @@ std::set<int> songAnchors()
 }
 
 // Every event slot of the shared ring, whatever has been read already.
-std::vector<RingEvent> ringSlots(const TForm1& form)
+std::vector<RingEvent> ringSlots(const DrumWindow& form)
 {
     const std::byte* block = form.Link.Map().Data();
     std::vector<RingEvent> slots;
@@ -112,7 +112,7 @@ protected:
     FormRig rig{FormRig::Host::KorvoProgram};
     std::unique_ptr<velmar::test::ChildProcess> korvo;
     platform::HWND korvoWindow = 0;
-    TForm1* form = nullptr;
+    DrumWindow* form = nullptr;
 };
 
 TEST_F(KettraWithKorvo, AClickedBassDrumIsPlayedOnTheDrumPortAndComesBackLit)
@@ -161,7 +161,7 @@ TEST_F(KettraWithKorvo, TheDemoSongLightsTheInstrumentsItPlays)
 TEST_F(KettraWithKorvo, TheHostStoppingByItselfShowsStopWithinTenTicks)
 {
     create();
-    form->Timer1->stop(); // the ticks are counted below
+    form->TickTimer->stop(); // the ticks are counted below
     QTest::keyClick(form, Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(form->ShownLook(), TransportLook::Play);
     ASSERT_TRUE(QTest::qWaitFor(
@@ -182,7 +182,7 @@ TEST(KettraRecording, ANotePlayedWhileRecordingLandsInTheHostsTake)
     QObject::connect(&clock, &QTimer::timeout, &clock, [&korvo] { korvo.Tick(); });
     clock.start(1);
     ASSERT_TRUE(rig.Create());
-    TForm1& form = rig.Form();
+    DrumWindow& form = rig.Form();
 
     QTest::keyClick(&form, Qt::Key_Tab, Qt::ControlModifier);
     // A poll that comes before the host has taken the command shows it stopped for a while.

@@ -1,7 +1,7 @@
 #include "tests/drums/ui/FormRig.h"
 
 #include "drums/core/KettraSettingsFile.h"
-#include "drums/ui/TPaintBox.h"
+#include "drums/ui/PicturePanel.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 #include "runtime/link/LinkIni.h"
@@ -108,7 +108,7 @@ bool FormRig::Create()
     context.DisplayColorCount = [this] {
         return colorCount;
     };
-    form = std::make_unique<TForm1>(prompts, std::move(context));
+    form = std::make_unique<DrumWindow>(prompts, std::move(context));
     if (!form->FormCreate())
         return false;
     form->show();
@@ -137,9 +137,9 @@ void FormRig::WriteRingEvent(std::uint16_t source, PackedMidiMessage message)
 
 void FormRig::RunTicks(int ticks)
 {
-    form->Timer1->stop();
+    form->TickTimer->stop();
     for (int tick = 0; tick < ticks; ++tick)
-        form->Timer1Timer();
+        form->OnTick();
 }
 
 bool SameArea(const QImage& panel, const QPixmap& picture, const QRect& area)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drums/core/KettraSettings.h"
-#include "drums/ui/TForm1.h"
+#include "drums/ui/DrumWindow.h"
 #include "runtime/PackedMidiMessage.h"
 #include "runtime/link/LinkPrompts.h"
 #include "runtime/platform/Windows.h"
@@ -91,7 +91,7 @@ public:
     bool Create();
     void Destroy() { form.reset(); }
 
-    [[nodiscard]] TForm1& Form() { return *form; }
+    [[nodiscard]] DrumWindow& Form() { return *form; }
     [[nodiscard]] FakeHostWindow& host() { return *fakeHost; }
     [[nodiscard]] QImage Panel() const;
     // The shared ring as the host writes it.
@@ -105,7 +105,7 @@ public:
     const std::unique_ptr<FakeHostWindow> fakeHost;
     QuietPrompts prompts;
     int colorCount = 30000;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<DrumWindow> form;
 };
 
 // Whether `area` of `panel` shows the same pixels as that area of `picture`.

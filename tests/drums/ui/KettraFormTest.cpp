@@ -1,8 +1,8 @@
 #include "drums/core/KettraSettingsFile.h"
 #include "drums/core/KitTable.h"
 #include "drums/core/WindowGeometry.h"
-#include "drums/ui/TPaintBox.h"
-#include "drums/ui/TSettingsDlg.h"
+#include "drums/ui/DrumSettingsDialog.h"
+#include "drums/ui/PicturePanel.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 #include "runtime/pictures/BitmapResource.h"
@@ -80,7 +80,7 @@ void runEventLoop(int ms)
     loop.exec();
 }
 
-void clickStrip(TForm1& form, int x)
+void clickStrip(DrumWindow& form, int x)
 {
     QTest::mouseClick(form.Transport, Qt::LeftButton, {}, QPoint(x, 8));
 }
@@ -93,8 +93,8 @@ protected:
     {
         ASSERT_TRUE(rig.Create());
         form = &rig.Form();
-        EXPECT_TRUE(form->Timer1->isActive());
-        form->Timer1->stop();
+        EXPECT_TRUE(form->TickTimer->isActive());
+        form->TickTimer->stop();
     }
     [[nodiscard]] const QPixmap& kit(KitPicture picture) const
     {
@@ -106,7 +106,7 @@ protected:
     }
 
     FormRig rig;
-    TForm1* form = nullptr;
+    DrumWindow* form = nullptr;
 };
 
 TEST_F(KettraForm, HasTheDesignedLayoutAndSignsIn)
@@ -119,12 +119,12 @@ TEST_F(KettraForm, HasTheDesignedLayoutAndSignsIn)
     EXPECT_EQ(form->HintLabel->alignment(), Qt::AlignCenter);
     EXPECT_EQ(form->Transport->geometry(), QRect(132, 2, 336, 17));
     EXPECT_EQ(form->DrumSpace->geometry(), QRect(0, 32, 600, 400));
-    EXPECT_EQ(form->Timer1->interval(), 10);
+    EXPECT_EQ(form->TickTimer->interval(), 10);
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(form->palette().color(QPalette::WindowText), QColor(Qt::yellow));
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(form->pos(), QPoint(8, 8));
-    EXPECT_NE(form->SettingsDlg, nullptr);
+    EXPECT_NE(form->SettingsDialog, nullptr);
 
     EXPECT_EQ(rig.host().Only(HostCmdSignIn).size(), 1U);
     EXPECT_EQ(rig.host().Only(HostQueryDrumDelay).size(), 1U);
@@ -306,7 +306,7 @@ TEST_F(KettraForm, TheSettingsStripOpensTheDialogOnRelease)
 {
     create();
     bool wasTopmost = true;
-    WhenModal<TSettingsDlg>([&](TSettingsDlg* dialog) {
+    WhenModal<DrumSettingsDialog>([&](DrumSettingsDialog* dialog) {
         wasTopmost = form->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         dialog->DrumMIDIChanSpin->setValue(2);
         dialog->HiVelSpin->setValue(100);

@@ -1,4 +1,4 @@
-#include "drums/ui/TSettingsDlg.h"
+#include "drums/ui/DrumSettingsDialog.h"
 
 #include "drums/ui/DesignFont.h"
 #include "runtime/language/Language.h"
@@ -82,25 +82,25 @@ QPushButton* button(QWidget* parent, int left)
 
 } // namespace
 
-TSettingsDlg::TSettingsDlg(KettraSettings& settings, std::function<int()> colorCount,
-                           QString helpFile, QWidget* parent)
+DrumSettingsDialog::DrumSettingsDialog(KettraSettings& settings, std::function<int()> colorCount,
+                                       QString helpFile, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , OnTopCheckbox(place(new QCheckBox(this), 16, 8, 197, 17))
-    , GroupBox1(group(this, 8, 32, 241, 113))
-    , Label5(rowLabel(GroupBox1, 24))
-    , DrumMIDIPortSpin(spin(GroupBox1, 24, kPortLimits))
-    , Label6(rowLabel(GroupBox1, 52))
-    , DrumMIDIChanSpin(spin(GroupBox1, 52, kChannelLimits))
-    , Label4(rowLabel(GroupBox1, 80))
-    , DrumDurationBoostSpin(spin(GroupBox1, 80, kDurationBoostLimits))
+    , MidiGroup(group(this, 8, 32, 241, 113))
+    , PortLabel(rowLabel(MidiGroup, 24))
+    , DrumMIDIPortSpin(spin(MidiGroup, 24, kPortLimits))
+    , ChannelLabel(rowLabel(MidiGroup, 52))
+    , DrumMIDIChanSpin(spin(MidiGroup, 52, kChannelLimits))
+    , DurationBoostLabel(rowLabel(MidiGroup, 80))
+    , DrumDurationBoostSpin(spin(MidiGroup, 80, kDurationBoostLimits))
     , VelGroup(group(this, 8, 156, 241, 117))
-    , Label1(rowLabel(VelGroup, 24))
+    , HighVelocityLabel(rowLabel(VelGroup, 24))
     , HiVelSpin(spin(VelGroup, 24, kVelocityLimits))
-    , Label2(rowLabel(VelGroup, 52))
+    , LowVelocityLabel(rowLabel(VelGroup, 52))
     , LoVelSpin(spin(VelGroup, 52, kVelocityLimits))
     , RandCheck(place(new QCheckBox(VelGroup), kLabelLeft, 82, 97, 17))
-    , Label3(place(new QLabel(VelGroup), 108, 80, 72, kRowHeight))
+    , RandomRangeLabel(place(new QLabel(VelGroup), 108, 80, 72, kRowHeight))
     , RandRange(spin(VelGroup, 80, kRandomRangeLimits))
     , NumColorsLabel(place(new QLabel(this), 8, 280, 241, 57))
     , HintGroup(group(this, 256, 32, 241, 97))
@@ -119,11 +119,11 @@ TSettingsDlg::TSettingsDlg(KettraSettings& settings, std::function<int()> colorC
     , m_colorCount(std::move(colorCount))
     , m_helpFile(std::move(helpFile))
 {
-    setObjectName(QStringLiteral("SettingsDlg"));
+    setObjectName(QStringLiteral("SettingsDialog"));
     setFont(DesignFont());
     resize(505, 343);
-    Label3->setTextFormat(Qt::PlainText);
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    RandomRangeLabel->setTextFormat(Qt::PlainText);
+    RandomRangeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     NumColorsLabel->setTextFormat(Qt::PlainText);
     NumColorsLabel->setWordWrap(true);
     NumColorsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -131,15 +131,15 @@ TSettingsDlg::TSettingsDlg(KettraSettings& settings, std::function<int()> colorC
 
     FormCreate();
 
-    connect(OKButton, &QPushButton::clicked, this, &TSettingsDlg::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TSettingsDlg::CancelButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, &TSettingsDlg::HelpButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &DrumSettingsDialog::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &DrumSettingsDialog::CancelButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &DrumSettingsDialog::HelpButtonClick);
     // F1 anywhere in the dialog opens the same page as its Help button.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            &TSettingsDlg::HelpButtonClick);
+            &DrumSettingsDialog::HelpButtonClick);
 }
 
-void TSettingsDlg::FormCreate()
+void DrumSettingsDialog::FormCreate()
 {
     if (languageState().LanguageIndex == kJapanese)
         ApplyJapaneseFontAdjustment(*this, false);
@@ -149,15 +149,15 @@ void TSettingsDlg::FormCreate()
 
     setWindowTitle(LoadNumStr(4085));
     OnTopCheckbox->setText(LoadNumStr(3771));
-    GroupBox1->setTitle(LoadNumStr(4642));
-    Label5->setText(LoadNumStr(4643));
-    Label6->setText(LoadNumStr(4644));
-    Label4->setText(LoadNumStr(4645));
+    MidiGroup->setTitle(LoadNumStr(4642));
+    PortLabel->setText(LoadNumStr(4643));
+    ChannelLabel->setText(LoadNumStr(4644));
+    DurationBoostLabel->setText(LoadNumStr(4645));
     VelGroup->setTitle(LoadNumStr(3567));
-    Label1->setText(LoadNumStr(3568));
-    Label2->setText(LoadNumStr(3569));
+    HighVelocityLabel->setText(LoadNumStr(3568));
+    LowVelocityLabel->setText(LoadNumStr(3569));
     RandCheck->setText(LoadNumStr(3570));
-    Label3->setText(LoadNumStr(3571));
+    RandomRangeLabel->setText(LoadNumStr(3571));
     HintGroup->setTitle(LoadNumStr(3572));
     NoteNameCheckbox->setText(LoadNumStr(3573));
     NoteNumCheckbox->setText(LoadNumStr(3574));
@@ -170,7 +170,8 @@ void TSettingsDlg::FormCreate()
     OKButton->setText(LoadNumStr(3579));
     CancelButton->setText(LoadNumStr(3580));
     HelpButton->setText(LoadNumStr(3581));
-    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6})
+    for (QLabel* label : {HighVelocityLabel, LowVelocityLabel, RandomRangeLabel, DurationBoostLabel,
+                          PortLabel, ChannelLabel})
         fitCaption(label);
 
     constexpr std::array<std::uint16_t, 3> kItems{4082, 4083, 4084};
@@ -183,13 +184,13 @@ void TSettingsDlg::FormCreate()
     }
 }
 
-void TSettingsDlg::showEvent(QShowEvent* event)
+void DrumSettingsDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TSettingsDlg::FormShow()
+void DrumSettingsDialog::FormShow()
 {
     const SettingsDialogFields fields = SettingsDialogFields::FormShow(m_settings);
     HiVelSpin->setValue(fields.HiVelocity);
@@ -210,23 +211,23 @@ void TSettingsDlg::FormShow()
     OKButton->setFocus();
 }
 
-void TSettingsDlg::OKButtonClick()
+void DrumSettingsDialog::OKButtonClick()
 {
     Fields().OKButtonClick(m_settings);
     accept();
 }
 
-void TSettingsDlg::CancelButtonClick()
+void DrumSettingsDialog::CancelButtonClick()
 {
     reject();
 }
 
-void TSettingsDlg::HelpButtonClick()
+void DrumSettingsDialog::HelpButtonClick()
 {
     OpenHelp(this, m_helpFile, kSettingsHelpContext);
 }
 
-SettingsDialogFields TSettingsDlg::Fields() const
+SettingsDialogFields DrumSettingsDialog::Fields() const
 {
     SettingsDialogFields fields;
     fields.HiVelocity = HiVelSpin->value();

@@ -1,4 +1,4 @@
-#include "drums/ui/TSettingsDlg.h"
+#include "drums/ui/DrumSettingsDialog.h"
 
 #include "tests/drums/ui/FormRig.h"
 
@@ -37,9 +37,9 @@ KettraSettings variedRecord()
 class SettingsDialog : public ::testing::Test {
 protected:
     // Shows the dialog modally and lets `act` work it; true when it was accepted.
-    bool run(const std::function<void(TSettingsDlg&)>& act)
+    bool run(const std::function<void(DrumSettingsDialog&)>& act)
     {
-        WhenModal<TSettingsDlg>([&](TSettingsDlg* shown) {
+        WhenModal<DrumSettingsDialog>([&](DrumSettingsDialog* shown) {
             act(*shown);
             return true;
         });
@@ -48,8 +48,8 @@ protected:
 
     KettraSettings settings = variedRecord();
     int colorCount = 30000;
-    TSettingsDlg dialog{settings, [this] { return colorCount; }, QStringLiteral("help.html"),
-                        nullptr};
+    DrumSettingsDialog dialog{settings, [this] { return colorCount; }, QStringLiteral("help.html"),
+                              nullptr};
 };
 
 TEST_F(SettingsDialog, HasTheDesignedLayoutWithNoTextCutOff)
@@ -63,7 +63,7 @@ TEST_F(SettingsDialog, HasTheDesignedLayoutWithNoTextCutOff)
         QRect geometry;
     } placed[] = {
         {dialog.OnTopCheckbox, {16, 8, 197, 17}},
-        {dialog.GroupBox1, {8, 32, 241, 113}},
+        {dialog.MidiGroup, {8, 32, 241, 113}},
         {dialog.VelGroup, {8, 156, 241, 117}},
         {dialog.NumColorsLabel, {8, 280, 241, 57}},
         {dialog.HintGroup, {256, 32, 241, 97}},
@@ -100,7 +100,8 @@ TEST_F(SettingsDialog, HasTheDesignedLayoutWithNoTextCutOff)
     EXPECT_EQ(dialog.TransportKeysItems().button(0)->text(), QStringLiteral("On"));
     EXPECT_EQ(dialog.TransportKeysItems().button(1)->text(), QStringLiteral("Ctrl Key"));
     EXPECT_EQ(dialog.TransportKeysItems().button(2)->text(), QStringLiteral("Off"));
-    EXPECT_EQ(dialog.Label1->text(), QStringLiteral("High Velocity (Shift key pressed)"));
+    EXPECT_EQ(dialog.HighVelocityLabel->text(),
+              QStringLiteral("High Velocity (Shift key pressed)"));
     EXPECT_EQ(dialog.DisplayDrumKeys->text(), QStringLiteral("Display QUERTY Chars On Drums"));
 
     // Every caption fits its control.
@@ -125,7 +126,7 @@ TEST_F(SettingsDialog, HasTheDesignedLayoutWithNoTextCutOff)
 
 TEST_F(SettingsDialog, ShowLoadsTheRecordAndOkStoresTheControls)
 {
-    const bool accepted = run([](TSettingsDlg& shown) {
+    const bool accepted = run([](DrumSettingsDialog& shown) {
         EXPECT_EQ(shown.HiVelSpin->value(), 110);
         EXPECT_EQ(shown.LoVelSpin->value(), 40);
         EXPECT_TRUE(shown.RandCheck->isChecked());
@@ -164,7 +165,7 @@ TEST_F(SettingsDialog, ShowLoadsTheRecordAndOkStoresTheControls)
 
 TEST_F(SettingsDialog, QwertyCharsAlsoShowAllInstruments)
 {
-    run([](TSettingsDlg& shown) {
+    run([](DrumSettingsDialog& shown) {
         shown.DisplayDrumKeys->setChecked(true);
         shown.OKButton->click();
     });
@@ -175,7 +176,7 @@ TEST_F(SettingsDialog, QwertyCharsAlsoShowAllInstruments)
 TEST_F(SettingsDialog, CancelAfterChangingEverythingKeepsTheRecord)
 {
     const KettraSettings before = settings;
-    const bool accepted = run([](TSettingsDlg& shown) {
+    const bool accepted = run([](DrumSettingsDialog& shown) {
         for (QSpinBox* spin : shown.findChildren<QSpinBox*>())
             spin->setValue(spin->minimum() == 0 ? 3 : 9);
         for (QAbstractButton* box : shown.findChildren<QAbstractButton*>())
@@ -187,7 +188,7 @@ TEST_F(SettingsDialog, CancelAfterChangingEverythingKeepsTheRecord)
     EXPECT_EQ(settings, before);
 
     // Shown again, it shows the record, not what was left in it.
-    run([](TSettingsDlg& shown) {
+    run([](DrumSettingsDialog& shown) {
         EXPECT_EQ(shown.HiVelSpin->value(), 110);
         EXPECT_TRUE(shown.ShowUsedRadio->isChecked());
         shown.reject();
@@ -197,7 +198,7 @@ TEST_F(SettingsDialog, CancelAfterChangingEverythingKeepsTheRecord)
 TEST_F(SettingsDialog, HelpOpensTheHelpFile)
 {
     QString shown;
-    run([&](TSettingsDlg& dialogShown) {
+    run([&](DrumSettingsDialog& dialogShown) {
         WhenModal<QMessageBox>([&](QMessageBox* box) {
             shown = box->text();
             box->accept();
@@ -213,7 +214,7 @@ TEST_F(SettingsDialog, ColourAdviceAsksTheDisplayEachTimeItShows)
 {
     for (const int colours : {16, 30000}) {
         colorCount = colours;
-        run([&](TSettingsDlg& shown) {
+        run([&](DrumSettingsDialog& shown) {
             EXPECT_EQ(shown.NumColorsLabel->text(), NumColorsText(colours));
             shown.reject();
         });

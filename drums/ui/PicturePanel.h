@@ -11,11 +11,11 @@ namespace velmar::drums {
 
 // A control that only draws and reports the mouse: its form binds handlers to it, as to a
 // paint box. It never takes the keyboard focus, so every key reaches the form.
-class TPaintBox : public QWidget {
+class PicturePanel : public QWidget {
 public:
     using MouseHandler = std::function<void(QMouseEvent&)>;
 
-    explicit TPaintBox(QWidget* parent);
+    explicit PicturePanel(QWidget* parent);
 
     std::function<void(QPainter&)> OnPaint;
     MouseHandler OnMouseDown;

@@ -1,4 +1,4 @@
-#include "drums/ui/TPaintBox.h"
+#include "drums/ui/PicturePanel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,7 +7,7 @@ namespace velmar::drums {
 
 namespace {
 
-void call(const TPaintBox::MouseHandler& handler, QMouseEvent* event)
+void call(const PicturePanel::MouseHandler& handler, QMouseEvent* event)
 {
     if (handler)
         handler(*event);
@@ -15,7 +15,7 @@ void call(const TPaintBox::MouseHandler& handler, QMouseEvent* event)
 
 } // namespace
 
-TPaintBox::TPaintBox(QWidget* parent)
+PicturePanel::PicturePanel(QWidget* parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -23,7 +23,7 @@ TPaintBox::TPaintBox(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPaintBox::paintEvent(QPaintEvent* /*event*/)
+void PicturePanel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
@@ -31,22 +31,22 @@ void TPaintBox::paintEvent(QPaintEvent* /*event*/)
         OnPaint(painter);
 }
 
-void TPaintBox::mousePressEvent(QMouseEvent* event)
+void PicturePanel::mousePressEvent(QMouseEvent* event)
 {
     call(OnMouseDown, event);
 }
 
-void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event)
+void PicturePanel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     call(OnMouseDown, event);
 }
 
-void TPaintBox::mouseMoveEvent(QMouseEvent* event)
+void PicturePanel::mouseMoveEvent(QMouseEvent* event)
 {
     call(OnMouseMove, event);
 }
 
-void TPaintBox::mouseReleaseEvent(QMouseEvent* event)
+void PicturePanel::mouseReleaseEvent(QMouseEvent* event)
 {
     call(OnMouseUp, event);
 }

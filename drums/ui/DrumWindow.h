@@ -33,31 +33,31 @@ class LinkPrompts;
 
 namespace velmar::drums {
 
-class TPaintBox;
-class TSettingsDlg;
+class PicturePanel;
+class DrumSettingsDialog;
 
 // The drum window: the kit panel whose instruments light up as the host plays them, the
 // transport bar above it and the hint line between. The user plays the kit with the mouse
 // and the keyboard.
-class TForm1 : public QWidget, private TransportView {
+class DrumWindow : public QWidget, private TransportView {
     Q_OBJECT
 
 public:
     // Creates the host link block; throws SharedMemoryError when it cannot.
-    TForm1(LinkPrompts& prompts, KettraContext context);
-    ~TForm1() override;
+    DrumWindow(LinkPrompts& prompts, KettraContext context);
+    ~DrumWindow() override;
 
     // Start-up, up to the running timer. False when the program has to end; the user has
     // been told why.
     [[nodiscard]] bool FormCreate();
 
     QLabel* const HintLabel;
-    TPaintBox* const Transport;
-    TPaintBox* const DrumSpace;
-    QTimer* const Timer1;
+    PicturePanel* const Transport;
+    PicturePanel* const DrumSpace;
+    QTimer* const TickTimer;
     HostLink Link;
     // Created at the end of FormCreate.
-    TSettingsDlg* SettingsDlg = nullptr;
+    DrumSettingsDialog* SettingsDialog = nullptr;
 
     // Keeps the client area at 600·Scale × (400·Scale + 32) and loads the pictures anew.
     void FormResize();
@@ -65,7 +65,7 @@ public:
     // changed, and keeps the window on the screen.
     void AppIdle();
     // The 10 ms tick.
-    void Timer1Timer();
+    void OnTick();
     // (Re)creates every picture for the Scale and the display; false, after telling the
     // user, when a picture is missing.
     [[nodiscard]] bool LoadImages();
@@ -98,7 +98,7 @@ private:
     void DrumSpaceMouseUp(const QMouseEvent& event);
     void DrumSpacePaint();
     void ShowHint(const std::optional<QString>& text);
-    void ShowSettingsDlg();
+    void ShowSettingsDialog();
 
     // FormResize without its picture load: the Scale, the client size and the panels.
     void ZoomClient();

@@ -20,29 +20,29 @@ namespace velmar::drums {
 // The drum display's settings: velocities, MIDI port and channel, hints, which instruments
 // show, the transport keys and staying on top. OK stores the controls into the record,
 // Cancel leaves it as it was.
-class TSettingsDlg : public QDialog {
+class DrumSettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `colorCount` measures the display for the colour advice; `helpFile` is opened by Help.
-    TSettingsDlg(KettraSettings& settings, std::function<int()> colorCount, QString helpFile,
-                 QWidget* parent);
+    DrumSettingsDialog(KettraSettings& settings, std::function<int()> colorCount, QString helpFile,
+                       QWidget* parent);
 
     QCheckBox* const OnTopCheckbox;
-    QGroupBox* const GroupBox1;
-    QLabel* const Label5;
+    QGroupBox* const MidiGroup;
+    QLabel* const PortLabel;
     QSpinBox* const DrumMIDIPortSpin;
-    QLabel* const Label6;
+    QLabel* const ChannelLabel;
     QSpinBox* const DrumMIDIChanSpin;
-    QLabel* const Label4;
+    QLabel* const DurationBoostLabel;
     QSpinBox* const DrumDurationBoostSpin;
     QGroupBox* const VelGroup;
-    QLabel* const Label1;
+    QLabel* const HighVelocityLabel;
     QSpinBox* const HiVelSpin;
-    QLabel* const Label2;
+    QLabel* const LowVelocityLabel;
     QSpinBox* const LoVelSpin;
     QCheckBox* const RandCheck;
-    QLabel* const Label3;
+    QLabel* const RandomRangeLabel;
     QSpinBox* const RandRange;
     QLabel* const NumColorsLabel;
     QGroupBox* const HintGroup;

@@ -1,10 +1,10 @@
-#include "drums/ui/TForm1.h"
+#include "drums/ui/DrumWindow.h"
 
 #include "drums/core/VirtualKeys.h"
 #include "drums/core/WindowGeometry.h"
 #include "drums/ui/DesignFont.h"
-#include "drums/ui/TPaintBox.h"
-#include "drums/ui/TSettingsDlg.h"
+#include "drums/ui/DrumSettingsDialog.h"
+#include "drums/ui/PicturePanel.h"
 #include "runtime/HostMessages.h"
 #include "runtime/language/HelpFile.h"
 #include "runtime/language/Language.h"
@@ -56,9 +56,9 @@ QLabel* hintLabel(QWidget* form)
     return label;
 }
 
-TPaintBox* paintBox(QWidget* form, const QString& name, int left, int top, int width, int height)
+PicturePanel* paintBox(QWidget* form, const QString& name, int left, int top, int width, int height)
 {
-    auto* box = place(new TPaintBox(form), left, top, width, height);
+    auto* box = place(new PicturePanel(form), left, top, width, height);
     box->setObjectName(name);
     return box;
 }
@@ -75,11 +75,11 @@ int virtualKeyOf(const QKeyEvent& event)
 
 } // namespace
 
-TForm1::TForm1(LinkPrompts& prompts, KettraContext context)
+DrumWindow::DrumWindow(LinkPrompts& prompts, KettraContext context)
     : HintLabel(hintLabel(this))
     , Transport(paintBox(this, QStringLiteral("Transport"), 140, 2, 336, 17))
     , DrumSpace(paintBox(this, QStringLiteral("DrumSpace"), 0, kPanelTop, kKitWidth, kKitHeight))
-    , Timer1(new QTimer(this))
+    , TickTimer(new QTimer(this))
     , Link(prompts, context.Link)
     , m_context(std::move(context))
     , m_endpoint(platform::WindowEndpoint::create(
@@ -95,7 +95,7 @@ TForm1::TForm1(LinkPrompts& prompts, KettraContext context)
     , m_player(m_settings, m_kit, m_intake.transport(), m_host, m_animation)
     , m_hintLine(m_settings)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("DrumWindow"));
     setWindowTitle(QStringLiteral("Kettra"));
     // The client area the resize rule starts from; the saved window size replaces it.
     resize(m_lastClientWidth, m_lastClientHeight);
@@ -111,10 +111,10 @@ TForm1::TForm1(LinkPrompts& prompts, KettraContext context)
     Link.SetExeName(HostLink::kDefaultExeName.toString());
     Link.Loaded();
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kTimerIntervalMs);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    TickTimer->setObjectName(QStringLiteral("TickTimer"));
+    TickTimer->setInterval(kTimerIntervalMs);
+    TickTimer->setTimerType(Qt::PreciseTimer);
+    connect(TickTimer, &QTimer::timeout, this, &DrumWindow::OnTick);
 
     Transport->OnPaint = [this](QPainter& painter) {
         painter.drawPixmap(
@@ -143,12 +143,12 @@ TForm1::TForm1(LinkPrompts& prompts, KettraContext context)
     };
 }
 
-TForm1::~TForm1()
+DrumWindow::~DrumWindow()
 {
     FormDestroy();
 }
 
-bool TForm1::FormCreate()
+bool DrumWindow::FormCreate()
 {
     InitLanguage(m_context.ExeDir, m_context.WindowsDir);
 
@@ -195,18 +195,19 @@ bool TForm1::FormCreate()
     m_player.SetNoteOnStatus();
 
     m_idle = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     this, &TForm1::AppIdle);
-    Timer1->start();
+                     this, &DrumWindow::AppIdle);
+    TickTimer->start();
     m_skipNextResize = true;
 
-    SettingsDlg = new TSettingsDlg(m_settings, m_context.DisplayColorCount, m_helpFile, this);
+    SettingsDialog =
+        new DrumSettingsDialog(m_settings, m_context.DisplayColorCount, m_helpFile, this);
     return true;
 }
 
-void TForm1::FormDestroy()
+void DrumWindow::FormDestroy()
 {
     disconnect(m_idle);
-    Timer1->stop();
+    TickTimer->stop();
     if (!m_settingsFile)
         return; // never read: the file keeps what it has
     m_settings.WindowLeft = static_cast<std::int16_t>(x());
@@ -216,12 +217,12 @@ void TForm1::FormDestroy()
     (void)m_settingsFile->Write(m_settings);
 }
 
-platform::LRESULT TForm1::WindowProc(platform::UINT message, platform::WPARAM wParam)
+platform::LRESULT DrumWindow::WindowProc(platform::UINT message, platform::WPARAM wParam)
 {
     return HandlePlugInMessage(Link.Block(), message, wParam).value_or(0);
 }
 
-void TForm1::FormResize()
+void DrumWindow::FormResize()
 {
     if (std::exchange(m_skipNextResize, false))
         return;
@@ -235,7 +236,7 @@ void TForm1::FormResize()
     m_skipNextResize = false;
 }
 
-void TForm1::ZoomClient()
+void DrumWindow::ZoomClient()
 {
     const ZoomedClient zoomed =
         ZoomToClient(size(), {m_lastClientWidth, m_lastClientHeight}, ScreenRect().size());
@@ -255,7 +256,7 @@ void TForm1::ZoomClient()
     HintLabel->resize(width(), HintLabel->height());
 }
 
-void TForm1::PlaceTransport()
+void DrumWindow::PlaceTransport()
 {
     const int transportWidth =
         m_pictures.Transport(TransportLook::Play, SizeHighlight::Full).width();
@@ -264,7 +265,7 @@ void TForm1::PlaceTransport()
     Transport->update();
 }
 
-bool TForm1::LoadImages()
+bool DrumWindow::LoadImages()
 {
     const KitPictures::Choice choice{
         .Scale = m_scale,
@@ -280,7 +281,7 @@ bool TForm1::LoadImages()
     return true;
 }
 
-void TForm1::AppIdle()
+void DrumWindow::AppIdle()
 {
     // A message box of a failed reload runs its own event loop.
     if (m_inAppIdle)
@@ -303,13 +304,13 @@ void TForm1::AppIdle()
         move(kept.topLeft());
 }
 
-void TForm1::Timer1Timer()
+void DrumWindow::OnTick()
 {
-    if (m_intake.Timer1Timer(platform::timeGetTime()))
+    if (m_intake.Tick(platform::timeGetTime()))
         m_transportBar.TransportPaint();
 }
 
-bool TForm1::event(QEvent* event)
+bool DrumWindow::event(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -323,18 +324,18 @@ bool TForm1::event(QEvent* event)
     }
 }
 
-void TForm1::resizeEvent(QResizeEvent* event)
+void DrumWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     FormResize();
 }
 
-void TForm1::mouseMoveEvent(QMouseEvent* /*event*/)
+void DrumWindow::mouseMoveEvent(QMouseEvent* /*event*/)
 {
     ShowHint(m_hintLine.Elsewhere());
 }
 
-void TForm1::FormKeyDown(const QKeyEvent& event)
+void DrumWindow::FormKeyDown(const QKeyEvent& event)
 {
     const int virtualKey = virtualKeyOf(event);
     const Qt::KeyboardModifiers modifiers = event.modifiers();
@@ -344,7 +345,7 @@ void TForm1::FormKeyDown(const QKeyEvent& event)
         OpenHelp(this, m_helpFile, kFormHelpContext);
 }
 
-void TForm1::FormKeyUp(const QKeyEvent& event)
+void DrumWindow::FormKeyUp(const QKeyEvent& event)
 {
     // A held key repeats its key-down only.
     if (event.isAutoRepeat())
@@ -354,29 +355,29 @@ void TForm1::FormKeyUp(const QKeyEvent& event)
         m_player.KeyUp(virtualKey);
 }
 
-void TForm1::TransportMouseDown(const QMouseEvent& event)
+void DrumWindow::TransportMouseDown(const QMouseEvent& event)
 {
     const int x = event.position().toPoint().x();
     if (const std::optional<int> clientWidth = m_transportBar.MouseDown(x, Transport->width()))
         resize(*clientWidth, height());
 }
 
-void TForm1::TransportMouseMove(const QMouseEvent& event)
+void DrumWindow::TransportMouseMove(const QMouseEvent& event)
 {
     ShowHint(m_hintLine.OverTransport(event.position().toPoint().x(), Transport->width()));
 }
 
-void TForm1::TransportMouseUp()
+void DrumWindow::TransportMouseUp()
 {
-    m_transportBar.MouseUp([this] { ShowSettingsDlg(); });
+    m_transportBar.MouseUp([this] { ShowSettingsDialog(); });
 }
 
-void TForm1::DrumSpaceMouseDown(const QMouseEvent& event)
+void DrumWindow::DrumSpaceMouseDown(const QMouseEvent& event)
 {
     m_player.MouseDown(event.position().toPoint(), shiftHeld(event.modifiers()));
 }
 
-void TForm1::DrumSpaceMouseMove(const QMouseEvent& event)
+void DrumWindow::DrumSpaceMouseMove(const QMouseEvent& event)
 {
     const std::optional<int> instrument = m_kit.InstrumentAt(event.position().toPoint());
     ShowHint(m_hintLine.OverInstrument(instrument));
@@ -387,29 +388,29 @@ void TForm1::DrumSpaceMouseMove(const QMouseEvent& event)
         DrumSpace->setCursor(shape);
 }
 
-void TForm1::DrumSpaceMouseUp(const QMouseEvent& event)
+void DrumWindow::DrumSpaceMouseUp(const QMouseEvent& event)
 {
     m_player.MouseUp(event.position().toPoint());
 }
 
-void TForm1::DrumSpacePaint()
+void DrumWindow::DrumSpacePaint()
 {
     m_canvas.CopyAll(KitPicture::KitImage);
     m_animation.ShowUsedOverlay();
 }
 
-void TForm1::ShowHint(const std::optional<QString>& text)
+void DrumWindow::ShowHint(const std::optional<QString>& text)
 {
     if (text)
         HintLabel->setText(*text);
 }
 
-void TForm1::ShowSettingsDlg()
+void DrumWindow::ShowSettingsDialog()
 {
     const bool showedAll = m_settings.ShowAllInstruments != 0;
     if (m_settings.AlwaysOnTop != 0)
         MakeNotTopmost(*this);
-    SettingsDlg->exec();
+    SettingsDialog->exec();
     m_player.SetNoteOnStatus();
     if (m_settings.AlwaysOnTop != 0)
         MakeTopmost(*this);
@@ -417,13 +418,13 @@ void TForm1::ShowSettingsDlg()
         DrumSpacePaint();
 }
 
-void TForm1::ShowLook(TransportLook look)
+void DrumWindow::ShowLook(TransportLook look)
 {
     m_shownLook = look;
     Transport->update();
 }
 
-QRect TForm1::ScreenRect() const
+QRect DrumWindow::ScreenRect() const
 {
     return screen()->geometry();
 }
