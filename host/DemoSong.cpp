@@ -1,5 +1,7 @@
 #include "host/DemoSong.h"
 
+#include "runtime/GeneralMidiPercussion.h"
+
 #include <algorithm>
 #include <array>
 #include <initializer_list>
@@ -20,70 +22,7 @@ constexpr std::uint8_t kStrings = 2;
 constexpr std::uint8_t kLead = 3;
 constexpr std::uint8_t kDrums = 9; // channel 10
 
-// General MIDI percussion keys the demo plays.
-enum Drum : std::uint8_t {
-    HighQ = 27,
-    Slap,
-    ScratchPush,
-    ScratchPull,
-    Sticks,
-    SquareClick,
-    MetronomeClick,
-    MetronomeBell,
-    AcousticBassDrum,
-    BassDrum1,
-    SideStick,
-    AcousticSnare,
-    HandClap,
-    ElectricSnare,
-    LowFloorTom,
-    ClosedHiHat,
-    HighFloorTom,
-    PedalHiHat,
-    LowTom,
-    OpenHiHat,
-    LowMidTom,
-    HiMidTom,
-    CrashCymbal1,
-    HighTom,
-    RideCymbal1,
-    ChineseCymbal,
-    RideBell,
-    Tambourine,
-    SplashCymbal,
-    Cowbell,
-    CrashCymbal2,
-    Vibraslap,
-    RideCymbal2,
-    HiBongo,
-    LowBongo,
-    MuteHiConga,
-    OpenHiConga,
-    LowConga,
-    HighTimbale,
-    LowTimbale,
-    HighAgogo,
-    LowAgogo,
-    Cabasa,
-    Maracas,
-    ShortWhistle,
-    LongWhistle,
-    ShortGuiro,
-    LongGuiro,
-    Claves,
-    HiWoodBlock,
-    LowWoodBlock,
-    MuteCuica,
-    OpenCuica,
-    MuteTriangle,
-    OpenTriangle,
-    Shaker,
-    JingleBell,
-    BellTree,
-    Castanets,
-    MuteSurdo,
-    OpenSurdo
-};
+using namespace gm;
 
 std::uint32_t barStart(int bar)
 {
@@ -121,9 +60,9 @@ public:
         channel(timeMs + lengthMs, 0x80, ch, key, 64);
     }
 
-    void drum(std::uint32_t timeMs, std::uint8_t key, std::uint8_t velocity = 100)
+    void drum(std::uint32_t timeMs, PercussionSound sound, std::uint8_t velocity = 100)
     {
-        note(timeMs, kDrums, key, velocity, 60);
+        note(timeMs, kDrums, keyOf(sound), velocity, 60);
     }
 
     void control(std::uint32_t timeMs, std::uint8_t ch, std::uint8_t controller, std::uint8_t value)
@@ -235,7 +174,7 @@ void melody(SongBuilder& song, int bar)
     song.channel(step(bar, 15), 0xE0, kLead, 0, 64); // bend back to the centre
 }
 
-void groove(SongBuilder& song, int bar, std::uint8_t hat)
+void groove(SongBuilder& song, int bar, PercussionSound hat)
 {
     for (int sixteenth = 0; sixteenth < 16; sixteenth += 2)
         song.drum(step(bar, sixteenth), hat,
@@ -247,10 +186,10 @@ void groove(SongBuilder& song, int bar, std::uint8_t hat)
 }
 
 void hits(SongBuilder& song, int bar,
-          std::initializer_list<std::pair<int, std::uint8_t>> sixteenthAndKey)
+          std::initializer_list<std::pair<int, PercussionSound>> sixteenthAndSound)
 {
-    for (const auto& [sixteenth, key] : sixteenthAndKey)
-        song.drum(step(bar, sixteenth), key, 96);
+    for (const auto& [sixteenth, sound] : sixteenthAndSound)
+        song.drum(step(bar, sixteenth), sound, 96);
 }
 
 void drums(SongBuilder& song, int bar)
@@ -296,9 +235,9 @@ void drums(SongBuilder& song, int bar)
     case 7:
         hits(song, bar,
              {{0, LowConga},
-              {3, MuteHiConga},
-              {4, OpenHiConga},
-              {6, HiBongo},
+              {3, MuteHighConga},
+              {4, OpenHighConga},
+              {6, HighBongo},
               {7, LowBongo},
               {8, HighTimbale},
               {10, LowTimbale},
@@ -309,10 +248,10 @@ void drums(SongBuilder& song, int bar)
         hits(song, bar,
              {{0, HighAgogo},
               {2, LowAgogo},
-              {4, HiWoodBlock},
+              {4, HighWoodBlock},
               {6, LowWoodBlock},
               {8, Claves},
-              {10, HiWoodBlock},
+              {10, HighWoodBlock},
               {12, Cowbell},
               {14, LowConga}});
         return;

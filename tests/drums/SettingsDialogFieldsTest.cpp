@@ -1,6 +1,7 @@
 #include "drums/core/SettingsDialogFields.h"
 
 #include "runtime/language/Language.h"
+#include "tests/drums/VariedSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -10,23 +11,7 @@
 namespace velmar::drums {
 namespace {
 
-KettraSettings variedRecord()
-{
-    KettraSettings settings;
-    settings.LoVelocity = 40;
-    settings.HiVelocity = 110;
-    settings.RandomizeVelocity = 1;
-    settings.RandomRange = 35;
-    DeriveRandomSpans(settings);
-    settings.HintFlags = kHintNoteName | kHintComputerKey;
-    settings.ShowAllInstruments = 0;
-    settings.AlwaysOnTop = 0;
-    settings.TransportKeys = kTransportKeysOff;
-    settings.DurationBoost = 7;
-    settings.DrumPort = 4;
-    settings.DrumChannel = 2;
-    return settings;
-}
+using test::VariedSettings;
 
 TEST(SettingsDialogFields, FormShowLoadsEveryControl)
 {
@@ -35,18 +20,18 @@ TEST(SettingsDialogFields, FormShowLoadsEveryControl)
     expected.LoVelocity = 40;
     expected.Randomize = true;
     expected.RandomRange = 35;
-    expected.ShowNoteName = true;
+    expected.ShowNoteNumber = true;
     expected.ShowComputerKey = true;
     expected.TransportKeys = 2;
     expected.DurationBoost = 7;
     expected.DrumPort = 4;
     expected.DrumChannel = 2;
-    EXPECT_EQ(SettingsDialogFields::FormShow(variedRecord()), expected);
+    EXPECT_EQ(SettingsDialogFields::FormShow(VariedSettings()), expected);
 }
 
 TEST(SettingsDialogFields, OkWithoutChangesKeepsTheRecord)
 {
-    for (const KettraSettings& original : {KettraSettings{}, variedRecord()}) {
+    for (const KettraSettings& original : {KettraSettings{}, VariedSettings()}) {
         KettraSettings settings = original;
         SettingsDialogFields::FormShow(settings).OKButtonClick(settings);
         EXPECT_EQ(settings, original);

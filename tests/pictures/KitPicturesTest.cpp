@@ -162,7 +162,7 @@ TEST_P(KitPictures, SmallPicturesLineUpWithTheKitAroundThem)
         const char* baseSuffix;
         int anchor;
     };
-    using enum drawing::KitRow;
+    using enum gm::PercussionSound;
     const Small smalls[] = {
         {"HHC", "", "DB", "", ClosedHiHat},
         {"HHC", "GREEN", "DB", "", ClosedHiHat},

@@ -26,7 +26,7 @@ void paintStandCymbal(QPainter& p, const ObjectView& view, int row, const QPoint
 
 void paintCrash(QPainter& p, const ObjectView& view)
 {
-    paintStandCymbal(p, view, CrashCymbal, QPointF(184, 116), 29, 17, -14, 141);
+    paintStandCymbal(p, view, CrashCymbal1, QPointF(184, 116), 29, 17, -14, 141);
 }
 
 void paintCrash2(QPainter& p, const ObjectView& view)

@@ -167,8 +167,8 @@ void paintBelltree(QPainter& p, const ObjectView& view)
         p.drawPath(cup);
         bells.addPath(cup);
     }
-    if (view.lit(Belltree))
-        paintGlow(p, bells, Belltree, view.glow);
+    if (view.lit(BellTree))
+        paintGlow(p, bells, BellTree, view.glow);
 }
 
 void paintMaracas(QPainter& p, const ObjectView& view)

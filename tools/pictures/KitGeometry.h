@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/GeneralMidiPercussion.h"
+
 #include <QRect>
 #include <QString>
 
@@ -34,72 +36,10 @@ struct KitInstrument {
     KeyPad pad;
 };
 
-inline constexpr int kInstrumentCount = 61;
+inline constexpr int kInstrumentCount = gm::kPercussionSoundCount;
 
-// The rows by instrument: row = note - 27.
-enum KitRow : int {
-    HighQ,
-    Slap,
-    ScratchPush,
-    ScratchPull,
-    Sticks,
-    SquareKick,
-    MetronomeClick,
-    MetronomeBell,
-    AcousticBassDrum,
-    BassDrum1,
-    SideStick,
-    AcousticSnare,
-    HandClap,
-    ElectricSnare,
-    LowFloorTom,
-    ClosedHiHat,
-    HighFloorTom,
-    PedalHiHat,
-    LowTom,
-    OpenHiHat,
-    LowMidTom,
-    HiMidTom,
-    CrashCymbal,
-    HighTom,
-    RideCymbal1,
-    ChineseCymbal,
-    RideBell,
-    Tambourine,
-    SplashCymbal,
-    Cowbell,
-    CrashCymbal2,
-    Vibraslap,
-    RideCymbal2,
-    HighBongo,
-    LowBongo,
-    MuteHighConga,
-    OpenHighConga,
-    LowConga,
-    HighTimbale,
-    LowTimbale,
-    HighAgogo,
-    LowAgogo,
-    Cabasa,
-    Maracas,
-    ShortWhistle,
-    LongWhistle,
-    ShortGuiro,
-    LongGuiro,
-    Claves,
-    HighWoodBlock,
-    LowWoodBlock,
-    MuteCuica,
-    OpenCuica,
-    MuteTriangle,
-    OpenTriangle,
-    Shaker,
-    JingleBell,
-    Belltree,
-    Castanets,
-    MuteSurdo,
-    OpenSurdo,
-};
+// The rows by instrument (row = note - 27) go by the sounds' names.
+using enum gm::PercussionSound;
 inline constexpr QSize kKitSize{600, 400};
 
 // The drum display's kit table, as the pictures are drawn to it.

@@ -13,7 +13,7 @@ const std::vector<KitObject>& kitObjects()
     // and bass drum, the pads and small percussion in front of what they touch.
     static const std::vector<KitObject> kObjects{
         {{ShortGuiro, LongGuiro}, paintGuiro},
-        {{Belltree}, paintBelltree},
+        {{BellTree}, paintBelltree},
         {{Tambourine}, paintTambourine},
         {{ScratchPush, ScratchPull}, paintTurntable},
         {{Vibraslap}, paintVibraslap},
@@ -22,7 +22,7 @@ const std::vector<KitObject>& kitObjects()
         {{Cabasa}, paintCabasa},
         {{Shaker}, paintShaker},
         {{HighBongo, LowBongo}, paintBongos},
-        {{CrashCymbal}, paintCrash},
+        {{CrashCymbal1}, paintCrash},
         {{CrashCymbal2}, paintCrash2},
         {{SplashCymbal}, paintSplash},
         {{RideCymbal2}, paintRide2},
@@ -58,7 +58,7 @@ const std::vector<KitObject>& kitObjects()
         {{MuteSurdo}, paintMuteSurdo},
         {{OpenSurdo}, paintOpenSurdo},
         {{MuteCuica, OpenCuica}, paintCuica},
-        {{SquareKick, AcousticBassDrum, BassDrum1}, paintBassDrum},
+        {{SquareClick, AcousticBassDrum, BassDrum1}, paintBassDrum},
         {{AcousticSnare}, paintSnare},
         {{SideStick}, paintSideStick},
     };

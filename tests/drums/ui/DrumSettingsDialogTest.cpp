@@ -1,5 +1,6 @@
 #include "drums/ui/DrumSettingsDialog.h"
 
+#include "tests/drums/VariedSettings.h"
 #include "tests/drums/ui/FormRig.h"
 
 #include <QCheckBox>
@@ -15,25 +16,6 @@
 namespace velmar::drums::test {
 namespace {
 
-KettraSettings variedRecord()
-{
-    KettraSettings settings;
-    settings.LoVelocity = 40;
-    settings.HiVelocity = 110;
-    settings.RandomizeVelocity = 1;
-    settings.RandomRange = 35;
-    DeriveRandomSpans(settings);
-    settings.HintFlags = kHintNoteNumber | kHintComputerKey;
-    settings.ShowAllInstruments = 0;
-    settings.AlwaysOnTop = 0;
-    settings.TransportKeys = kTransportKeysOff;
-    settings.QwertyOnDrums = 0;
-    settings.DurationBoost = 7;
-    settings.DrumPort = 4;
-    settings.DrumChannel = 2;
-    return settings;
-}
-
 class SettingsDialog : public ::testing::Test {
 protected:
     // Shows the dialog modally and lets `act` work it; true when it was accepted.
@@ -46,7 +28,7 @@ protected:
         return dialog.exec() == QDialog::Accepted;
     }
 
-    KettraSettings settings = variedRecord();
+    KettraSettings settings = VariedSettings();
     int colorCount = 30000;
     DrumSettingsDialog dialog{settings, [this] { return colorCount; }, QStringLiteral("help.html"),
                               nullptr};
