@@ -1,5 +1,6 @@
 // Two processes sending to each other at the same time, each send answered only after a
-// chain of nested sends back and forth, 1 to 8 deep; and the time a silent window costs.
+// chain of nested sends back and forth, 1 to 8 deep; and the time a silent window costs
+// the sends and the posts to it.
 
 #include "runtime/platform/Windows.h"
 #include "tests/stress/NestedSends.h"
@@ -14,6 +15,10 @@
 #include <optional>
 #include <poll.h>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <vector>
 
 namespace velmar::platform {
 namespace {
@@ -109,6 +114,56 @@ TEST(MessageLoad, SendTimeoutToASilentWindowIsFiveSeconds)
     timedSend("first");
     // The first send's connection was closed when it timed out; this one opens its own.
     timedSend("second");
+}
+
+// A post never waits for the receiver: what its connection cannot take waits in the sender,
+// up to a limit, and a window that cannot take a new connection loses the post at once.
+TEST(MessageLoad, PostsNeverWaitForAWindowThatTakesNothing)
+{
+    velmar::test::ScopedSession session;
+    ChildProcess peer(VELMAR_MESSAGE_PEER, {"silent"});
+    const HWND silent = announcedWindow(peer);
+    ASSERT_NE(silent, 0U);
+
+    double slowestMs = 0;
+    const auto timedPost = [&] {
+        const auto start = Clock::now();
+        const bool posted = PostMessageA(silent, 1000, 1, 2);
+        slowestMs = std::max(slowestMs, millisecondsSince(start));
+        return posted;
+    };
+    int delivered = 0;
+    while (delivered < 1'000'000 && timedPost())
+        ++delivered;
+    EXPECT_GT(delivered, 10'000) << "posts wait for room in the sender";
+    EXPECT_LT(delivered, 1'000'000) << "up to a limit";
+    EXPECT_FALSE(timedPost()) << "and the next one";
+    EXPECT_LT(slowestMs, 500.0) << "a post waited for room";
+
+    // A second silent window whose queue of new connections others have filled.
+    ChildProcess second(VELMAR_MESSAGE_PEER, {"silent"});
+    const HWND crowded = announcedWindow(second);
+    ASSERT_NE(crowded, 0U);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    char name[16];
+    std::snprintf(name, sizeof name, "%08x.win", crowded);
+    const std::string path = (session.sessionDir() / name).string();
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    path.copy(address.sun_path, path.size());
+    std::vector<int> crowd;
+    for (int i = 0; i < 10'000; ++i) {
+        const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        ASSERT_GE(fd, 0);
+        crowd.push_back(fd);
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+            break;
+    }
+    const auto start = Clock::now();
+    EXPECT_FALSE(PostMessageA(crowded, 1000, 1, 2));
+    EXPECT_LT(millisecondsSince(start), 500.0) << "a post waited for a connection";
+    for (const int fd : crowd)
+        ::close(fd);
 }
 
 } // namespace

@@ -35,6 +35,9 @@ namespace {
 // nested, up to this depth; deeper ones wait until an answer has come.
 constexpr int kMaxNestedSends = 8;
 constexpr int kListenBacklog = 64;
+// Posts a window has not taken yet wait here, in order, up to the number a window's queue
+// holds on the original platform; beyond it a post is lost.
+constexpr std::size_t kMostUnsentPosts = 10'000;
 constexpr auto kSpinBeforeSleeping = std::chrono::microseconds(100);
 
 using Clock = std::chrono::steady_clock;
@@ -92,9 +95,14 @@ bool peerIsSameUser(int fd)
     return credentials && credentials->uid == ::geteuid();
 }
 
+// How a connection to a window is opened when the window's queue of new connections is
+// full: a send waits for room like any write, a post gives up at once, and a probe counts a
+// window that listens as there even when it cannot take one more connection now.
+enum class Connect { Wait, NoWait, Probe };
+
 // Connects to a window's endpoint; an invalid descriptor when the window is gone or is
 // not this user's.
-UniqueFd connectToWindow(HWND hwnd, bool nonBlocking)
+UniqueFd connectToWindow(HWND hwnd, Connect mode)
 {
     std::optional<sockaddr_un> address;
     try {
@@ -104,7 +112,7 @@ UniqueFd connectToWindow(HWND hwnd, bool nonBlocking)
     }
     if (!address)
         return {};
-    const int type = SOCK_SEQPACKET | SOCK_CLOEXEC | (nonBlocking ? SOCK_NONBLOCK : 0);
+    const int type = SOCK_SEQPACKET | SOCK_CLOEXEC | (mode == Connect::Wait ? 0 : SOCK_NONBLOCK);
     UniqueFd fd(::socket(AF_UNIX, type, 0));
     if (!fd.valid())
         return {};
@@ -114,7 +122,7 @@ UniqueFd connectToWindow(HWND hwnd, bool nonBlocking)
     do {
         result = ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&*address), sizeof *address);
     } while (result != 0 && errno == EINTR);
-    if (result != 0 && !(nonBlocking && errno == EAGAIN))
+    if (result != 0 && !(mode == Connect::Probe && errno == EAGAIN))
         return {};
     return fd;
 }
@@ -239,7 +247,7 @@ public:
                 }
             }
         } else {
-            temporary = connectToWindow(hwnd, false);
+            temporary = connectToWindow(hwnd, Connect::Wait);
             fd = temporary.valid() && peerIsSameUser(temporary.get()) ? temporary.get() : -1;
             if (fd >= 0 && !writeFrame(fd, request, deadline))
                 fd = -1;
@@ -263,19 +271,36 @@ public:
         return reply ? reply->wParam : 0;
     }
 
+    // A post never waits. What the window's connection cannot take now waits in this
+    // process, in order, and goes as soon as there is room; a post is lost only when the
+    // window is gone or too many posts already wait for it.
     bool post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        const auto deadline = Clock::now() + std::chrono::milliseconds(kSendTimeoutMs);
         const Frame frame{FrameKind::Post, message, wParam, lParam};
         for (int attempt = 0; attempt < 2; ++attempt) {
-            const int fd = cachedConnection(hwnd);
+            const int fd = cachedConnection(hwnd, Connect::NoWait);
             if (fd < 0)
                 return false;
-            if (writeFrame(fd, frame, deadline))
+            if (const auto waiting = m_unsentPosts.find(fd); waiting != m_unsentPosts.end()) {
+                if (waiting->second.size() >= kMostUnsentPosts)
+                    return false;
+                waiting->second.push_back(frame);
                 return true;
-            if (m_busy.contains(hwnd))
-                return false;
-            dropConnection(hwnd);
+            }
+            switch (writeFrameNow(fd, frame)) {
+            case WriteResult::Written:
+                return true;
+            case WriteResult::Full:
+                m_unsentPosts[fd].push_back(frame);
+                watchForRoom(fd, true);
+                return true;
+            case WriteResult::Failed:
+                if (m_busy.contains(hwnd))
+                    return false;
+                // A kept connection may have died with its window; try once with a fresh one.
+                dropConnection(hwnd);
+                break;
+            }
         }
         return false;
     }
@@ -323,11 +348,11 @@ private:
         throw PlatformError("This process already has 255 window endpoints");
     }
 
-    int cachedConnection(HWND hwnd)
+    int cachedConnection(HWND hwnd, Connect mode = Connect::Wait)
     {
         if (const auto found = m_outgoing.find(hwnd); found != m_outgoing.end())
             return found->second.get();
-        UniqueFd fd = connectToWindow(hwnd, false);
+        UniqueFd fd = connectToWindow(hwnd, mode);
         if (!fd.valid() || !peerIsSameUser(fd.get()))
             return -1;
         const int raw = fd.get();
@@ -335,7 +360,56 @@ private:
         return raw;
     }
 
-    void dropConnection(HWND hwnd) { m_outgoing.erase(hwnd); }
+    void dropConnection(HWND hwnd)
+    {
+        const auto found = m_outgoing.find(hwnd);
+        if (found == m_outgoing.end())
+            return;
+        if (m_unsentPosts.erase(found->second.get()) > 0)
+            watchForRoom(found->second.get(), false);
+        m_outgoing.erase(found);
+    }
+
+    void watchForRoom(int fd, bool on) const
+    {
+        epoll_event event{};
+        event.events = EPOLLOUT;
+        event.data.fd = fd;
+        ::epoll_ctl(m_epoll.get(), on ? EPOLL_CTL_ADD : EPOLL_CTL_DEL, fd, &event);
+    }
+
+    // Sends the posts that waited for room on `fd`, as many as it takes now.
+    void sendUnsentPosts(int fd)
+    {
+        const auto waiting = m_unsentPosts.find(fd);
+        if (waiting == m_unsentPosts.end())
+            return;
+        std::deque<Frame>& frames = waiting->second;
+        while (!frames.empty()) {
+            const WriteResult result = writeFrameNow(fd, frames.front());
+            if (result == WriteResult::Full)
+                return;
+            if (result == WriteResult::Failed)
+                break; // the window is gone: what waited for it is lost
+            frames.pop_front();
+        }
+        watchForRoom(fd, false);
+        m_unsentPosts.erase(waiting);
+    }
+
+    enum class WriteResult { Written, Full, Failed };
+
+    static WriteResult writeFrameNow(int fd, const Frame& frame)
+    {
+        const std::array<std::byte, kFrameSize> bytes = encodeFrame(frame);
+        ssize_t sent = 0;
+        do {
+            sent = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        } while (sent < 0 && errno == EINTR);
+        if (sent == static_cast<ssize_t>(bytes.size()))
+            return WriteResult::Written;
+        return sent < 0 && errno == EAGAIN ? WriteResult::Full : WriteResult::Failed;
+    }
 
     // Writes one frame, serving our own windows while the peer's queue is full.
     bool writeFrame(int fd, const Frame& frame, Clock::time_point deadline)
@@ -403,6 +477,8 @@ private:
                 acceptConnections(fd, listener->second);
             } else if (m_incoming.contains(fd)) {
                 serviceConnection(fd);
+            } else {
+                sendUnsentPosts(fd);
             }
         }
     }
@@ -495,6 +571,8 @@ private:
     std::map<int, HWND> m_listeners;
     std::map<int, Incoming> m_incoming;
     std::map<HWND, UniqueFd> m_outgoing;
+    // Posts waiting for room, by the descriptor of their window's connection.
+    std::map<int, std::deque<Frame>> m_unsentPosts;
     std::set<HWND> m_busy;
     std::deque<PostedMessage> m_posted;
     int m_waitDepth = 0;
@@ -534,10 +612,11 @@ std::vector<HWND> EnumWindows()
         return windows;
     while (const dirent* entry = ::readdir(listing)) {
         const std::optional<HWND> hwnd = parseWindowFileName(entry->d_name);
-        // An endpoint is a socket bound in place; a link under a window's name would reach
-        // some other window's socket. A window that refuses connections belongs to a
-        // process that is gone.
-        if (hwnd && isSocket(::dirfd(listing), *entry) && connectToWindow(*hwnd, true).valid())
+        // An endpoint is a socket published under its name only once it listens; a link
+        // under a window's name would reach some other window's socket. A window that refuses
+        // connections belongs to a process that is gone.
+        if (hwnd && isSocket(::dirfd(listing), *entry) &&
+            connectToWindow(*hwnd, Connect::Probe).valid())
             windows.push_back(*hwnd);
     }
     ::closedir(listing);
