@@ -16,7 +16,8 @@ struct OsVersionInfo {
 // What the platform reports itself as, so the window search takes its module-list path.
 [[nodiscard]] OsVersionInfo GetVersionExA();
 
-// Path of the program a process runs; empty when the process is gone or not ours to see.
+// Path of the program a process runs, also when its file was replaced since it started;
+// empty when the process is gone or not ours to see.
 [[nodiscard]] std::string processExecutable(std::uint32_t pid);
 
 // The program and every file mapped into the process.

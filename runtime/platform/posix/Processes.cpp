@@ -10,6 +10,8 @@
 #include <fstream>
 #include <optional>
 #include <set>
+#include <sstream>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,6 +23,22 @@ namespace {
 std::string procPath(std::uint32_t pid, const char* entry)
 {
     return "/proc/" + std::to_string(pid) + "/" + entry;
+}
+
+// The kernel appends " (deleted)" to the path of a program or mapped file that was removed
+// or replaced since it was started or mapped (an upgrade in place), although the process
+// still runs what stood at that path. The mark is taken off unless the path as it reads
+// names the very file (inode `running`): a file whose own name ends so.
+std::string withoutDeletedMark(std::string path, ino_t running)
+{
+    constexpr std::string_view kMark = " (deleted)";
+    if (!std::string_view(path).ends_with(kMark))
+        return path;
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && named.st_ino == running)
+        return path;
+    path.resize(path.size() - kMark.size());
+    return path;
 }
 
 bool isExecutableFile(const std::string& path)
@@ -83,9 +101,13 @@ OsVersionInfo GetVersionExA()
 
 std::string processExecutable(std::uint32_t pid)
 {
+    const std::string link = procPath(pid, "exe");
     std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink(procPath(pid, "exe"), error);
-    return error ? std::string{} : exe.string();
+    const std::filesystem::path exe = std::filesystem::read_symlink(link, error);
+    struct stat running {};
+    if (error || ::stat(link.c_str(), &running) != 0)
+        return {};
+    return withoutDeletedMark(exe.string(), running.st_ino);
 }
 
 std::vector<std::string> processModules(std::uint32_t pid)
@@ -102,7 +124,11 @@ std::vector<std::string> processModules(std::uint32_t pid)
         const std::size_t slash = line.find('/');
         if (slash == std::string::npos)
             continue;
-        std::string path = line.substr(slash);
+        std::istringstream fields(line.substr(0, slash));
+        std::string skipped;
+        ino_t inode = 0;
+        fields >> skipped >> skipped >> skipped >> skipped >> inode;
+        std::string path = withoutDeletedMark(line.substr(slash), inode);
         if (seen.insert(path).second)
             modules.push_back(std::move(path));
     }

@@ -14,8 +14,10 @@ namespace {
 
 std::filesystem::path chosenDirectory()
 {
+    // A relative path is ignored, as the base directory rules say: it would name another
+    // directory for every working directory, and programs would not find each other.
     const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    if (runtimeDir != nullptr && *runtimeDir != '\0')
+    if (runtimeDir != nullptr && runtimeDir[0] == '/')
         return std::filesystem::path(runtimeDir) / "velmar";
     return std::filesystem::path("/tmp") / ("velmar-" + std::to_string(::geteuid()));
 }
