@@ -3,17 +3,16 @@
 #include "monitor/ui/OstraReport.h"
 #include "runtime/language/Language.h"
 #include "runtime/qt/MessagePump.h"
-#include "runtime/qt/TerminationSignals.h"
-#include "runtime/ui/FormRules.h"
+#include "runtime/ui/EndOnTermination.h"
+#include "runtime/ui/StartupFailure.h"
 #include "runtime/ui/WidgetLinkPrompts.h"
 
 #include <QApplication>
 #include <QWidget>
 
-#include <cstdio>
+#include <exception>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 
 int main(int argc, char* argv[])
 {
@@ -24,33 +23,27 @@ int main(int argc, char* argv[])
     const std::optional<monitor::OstraReport> report = monitor::OstraReport::FromEnvironment();
 
     std::unique_ptr<monitor::MonitorWindow> form;
-    bool terminated = false;
-    // A signal ends the program the way its Exit button does. One that comes while the
-    // window is still being set up closes the box or dialog of the moment, and the program
-    // ends once the set-up is done.
-    TerminationSignals signals([&] {
-        terminated = true;
-        if (!form) {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-            return;
+    // A signal ends the program the way its Exit button does; one that comes while the
+    // window is still being set up cancels what the set-up shows, and the program ends
+    // once the set-up is done.
+    const EndOnTermination ending([&form] {
+        if (form) {
+            form->close();
+            QCoreApplication::quit(); // also from a modal loop
         }
-        form->close();
-        QCoreApplication::quit(); // also from a modal loop
     });
 
     WidgetLinkPrompts prompts(HostProgramDialogFrame::ToolWindow);
     try {
         form = std::make_unique<monitor::MonitorWindow>(prompts,
                                                         monitor::MonitorEnvironment::standard());
-    } catch (const std::runtime_error& error) {
-        std::fprintf(stderr, "ostra: %s\n", error.what());
-        ShowErrorBox(nullptr, QString::fromStdString(error.what()));
+    } catch (const std::exception& error) {
+        ReportStartupFailure("ostra", error);
         return 1;
     }
 
     int result = 1;
-    if (!form->TerminateRequested() && !terminated) {
+    if (!form->TerminateRequested() && !ending.Requested()) {
         const monitor::OstraDialogs dialogs(*form);
         if (report)
             report->Linked(form->HostWindow());
