@@ -115,7 +115,7 @@ platform::LRESULT KorvoHost::HandleMessage(platform::UINT message, platform::WPA
         ChangeTransport([this](std::uint32_t now) { m_sequencer.Record(now); });
         return 0;
     case HostQueryRunning:
-        return m_sequencer.running() ? 1 : 0;
+        return m_sequencer.running() || m_finishingSong ? 1 : 0;
     case HostQueryRecording:
         return m_sequencer.state() == TransportState::Recording ? HostRecordingReply : 0;
     case HostQueryWindowMode:
@@ -166,6 +166,7 @@ void KorvoHost::ChangeTransport(const std::function<void(std::uint32_t)>& change
     const TransportState before = m_sequencer.state();
     const std::uint32_t now = m_clock();
     change(now);
+    m_finishingSong = false;
     if (before == TransportState::Recording && m_sequencer.state() != TransportState::Recording)
         EndTake();
     if (m_flood && m_sequencer.positionMs(now) == 0)
@@ -268,6 +269,7 @@ void KorvoHost::StoppedAtEnd()
 {
     // Reported after this tick's writes, so a flood's summary counts its last events.
     m_reportDue = true;
+    m_finishingSong = true;
 }
 
 bool KorvoHost::TryWrite(const SongEvent& event)
@@ -287,7 +289,20 @@ void KorvoHost::NoteWritten(std::uint32_t dueMs, std::uint32_t nowMs)
     }
 }
 
+bool KorvoHost::SongWritesOutstanding(std::uint32_t nowMs) const
+{
+    return !m_pending.empty() ||
+           (m_flood && m_flood->next < m_flood->DueAt(m_sequencer.positionMs(nowMs)));
+}
+
 void KorvoHost::Flush(std::uint32_t nowMs)
+{
+    WriteDue(nowMs);
+    if (m_finishingSong && (!signedIn() || !SongWritesOutstanding(nowMs)))
+        m_finishingSong = false;
+}
+
+void KorvoHost::WriteDue(std::uint32_t nowMs)
 {
     // Nobody reads the ring while no plug-in is signed in.
     if (!signedIn()) {

@@ -87,7 +87,10 @@ private:
 
     void TakeInput(std::uint32_t nowMs);
     void EndTake();
+    // Writes what is due and still fits into the ring.
     void Flush(std::uint32_t nowMs);
+    void WriteDue(std::uint32_t nowMs);
+    [[nodiscard]] bool SongWritesOutstanding(std::uint32_t nowMs) const;
     bool TryWrite(const SongEvent& event);
     void NoteWritten(std::uint32_t dueMs, std::uint32_t nowMs);
     void Report();
@@ -105,6 +108,9 @@ private:
     std::uint32_t m_plugInPid = 0;
     platform::HWND m_plugInWindow = 0;
     bool m_reportDue = false;
+    // The song ended by itself but some of its last events still wait for room in the
+    // ring: the transport reads as running until they are written.
+    bool m_finishingSong = false;
     std::unique_ptr<platform::WindowEndpoint> m_window;
 };
 

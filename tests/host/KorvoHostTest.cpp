@@ -199,6 +199,37 @@ TEST_F(KorvoHostTest, AFullRingHoldsEventsBackAndLosesNone)
     EXPECT_EQ(host->counters().longestHoldMs, 500U);
 }
 
+// The transport reads as stopped only once the song's last events are all in the ring, so a
+// plug-in that sees it stop has seen the whole song.
+TEST_F(KorvoHostTest, TheSongEndsOnlyOnceItsLastEventsAreWritten)
+{
+    Song song; // 1500 notes in the song's last millisecond, more than the ring holds
+    for (std::uint32_t i = 0; i < 1500; ++i)
+        song.events.push_back({999, 2, PackedMidiMessage(0x90U | ((i % 128) << 8U)), {}});
+    song.lengthMs = 1000;
+    startHost({}, song);
+    send(HostCmdSignIn);
+    send(HostCmdPlay);
+    now += 1100;
+    host->Tick();
+    EXPECT_FALSE(host->sequencer().running());
+    EXPECT_EQ(send(HostQueryRunning), 1) << "events still wait for room";
+    std::size_t taken = drain().size();
+    host->Tick();
+    EXPECT_EQ(send(HostQueryRunning), 0);
+    taken += drain().size();
+    EXPECT_EQ(taken, song.events.size());
+
+    // Signed off meanwhile: nobody reads the ring, and the song ends at once.
+    send(HostCmdPlay);
+    now += 1100;
+    host->Tick();
+    EXPECT_EQ(send(HostQueryRunning), 1);
+    send(HostCmdSignOff);
+    host->Tick();
+    EXPECT_EQ(send(HostQueryRunning), 0);
+}
+
 TEST_F(KorvoHostTest, PlaysAndRecordsWhatThePlugInSendsAndRefusesWhatIsNoMidi)
 {
     startHost();
