@@ -61,8 +61,7 @@ void BM_SaveAFullBufferToAFile(benchmark::State& state)
     QTemporaryDir directory;
     const QString path = directory.filePath(QStringLiteral("buffer.txt"));
     for (auto _ : state) {
-        const std::optional<std::string> bytes =
-            BufferFileText(grid, kMaxDisplayEventCount, kMaxDisplayEventCount);
+        const std::optional<std::string> bytes = BufferFileText(grid, kMaxDisplayEventCount, false);
         if (!bytes || SaveTextFile(path, *bytes))
             state.SkipWithError("the save failed");
     }

@@ -3,6 +3,7 @@
 #include "drums/ui/DesignFont.h"
 #include "runtime/language/Language.h"
 #include "runtime/ui/FormRules.h"
+#include "runtime/ui/GroupBoxRoom.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -141,11 +142,13 @@ DrumSettingsDialog::DrumSettingsDialog(KettraSettings& settings, std::function<i
 
 void DrumSettingsDialog::FormCreate()
 {
+    // The transport keys' items exist before the Japanese adjustment scales the form.
+    constexpr std::array<std::uint16_t, 3> kItems{4082, 4083, 4084};
+    for (std::size_t index = 0; index < kItems.size(); ++index)
+        m_transportKeysItems.addButton(line<QRadioButton>(TransportKeysGroup, 0),
+                                       static_cast<int>(index));
     if (languageState().LanguageIndex == kJapanese)
         ApplyJapaneseFontAdjustment(*this, false);
-    setFixedSize(size());
-    if (const QScreen* display = screen())
-        move(display->geometry().center() - rect().center());
 
     setWindowTitle(LoadNumStr(4085));
     OnTopCheckbox->setText(LoadNumStr(3771));
@@ -170,18 +173,39 @@ void DrumSettingsDialog::FormCreate()
     OKButton->setText(LoadNumStr(3579));
     CancelButton->setText(LoadNumStr(3580));
     HelpButton->setText(LoadNumStr(3581));
+    for (std::size_t index = 0; index < kItems.size(); ++index)
+        m_transportKeysItems.button(static_cast<int>(index))->setText(LoadNumStr(kItems[index]));
     for (QLabel* label : {HighVelocityLabel, LowVelocityLabel, RandomRangeLabel, DurationBoostLabel,
                           PortLabel, ChannelLabel})
         fitCaption(label);
 
-    constexpr std::array<std::uint16_t, 3> kItems{4082, 4083, 4084};
-    int top = 16;
-    for (std::size_t index = 0; index < kItems.size(); ++index) {
-        auto* item = line<QRadioButton>(TransportKeysGroup, top);
-        item->setText(LoadNumStr(kItems[index]));
-        m_transportKeysItems.addButton(item, static_cast<int>(index));
-        top += 18;
+    // As in a radio group, the items share the room below the title evenly.
+    const QRect room = GroupBoxRoom(*TransportKeysGroup);
+    const int pitch = room.height() / static_cast<int>(kItems.size());
+    for (QAbstractButton* item : m_transportKeysItems.buttons()) {
+        const int index = m_transportKeysItems.id(item);
+        item->move(item->x(), room.top() + index * pitch + std::max(0, pitch - item->height()) / 2);
     }
+    MakeRoomForGroupTitles(*this);
+    fitColourAdvice();
+    setFixedSize(size());
+    if (const QScreen* display = screen())
+        move(display->geometry().center() - rect().center());
+}
+
+// The colour advice is set on every showing; its label is made tall enough for the longest
+// of them, and the dialog with it.
+void DrumSettingsDialog::fitColourAdvice()
+{
+    int needed = NumColorsLabel->height();
+    for (const int colours : {16, 256, 65536})
+        needed = std::max(needed, QFontMetrics(NumColorsLabel->font())
+                                      .boundingRect(QRect(0, 0, NumColorsLabel->width(), 0),
+                                                    Qt::TextWordWrap, NumColorsText(colours))
+                                      .height());
+    const int bottomGap = height() - NumColorsLabel->geometry().bottom();
+    NumColorsLabel->resize(NumColorsLabel->width(), needed);
+    resize(width(), std::max(height(), NumColorsLabel->geometry().bottom() + bottomGap));
 }
 
 void DrumSettingsDialog::showEvent(QShowEvent* event)

@@ -72,6 +72,7 @@ protected:
 
 private:
     void FormCreate();
+    void fitColourAdvice();
     [[nodiscard]] SettingsDialogFields Fields() const;
 
     KettraSettings& m_settings;

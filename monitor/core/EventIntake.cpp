@@ -195,6 +195,9 @@ GridRow* EventIntake::OpenContinuationRow()
 // clock's time.
 GridRow& EventIntake::startRow(std::int32_t row)
 {
+    if (row < m_lastStartedRow)
+        m_wrapped = true;
+    m_lastStartedRow = row;
     m_grid.rows().ClearRow(row);
     GridRow& cells = m_grid.rows().Row(row);
     setNumber(cells[kTimeColumn], m_elapsedMs);
@@ -236,6 +239,8 @@ void EventIntake::ClearMIDIGrid()
 {
     m_grid.Clear();
     m_eventCount = 0;
+    m_lastStartedRow = 0;
+    m_wrapped = false;
 }
 
 void EventIntake::ClearTime()
@@ -252,6 +257,8 @@ bool EventIntake::ApplyDisplayEventCount()
     m_settings.DisplayEventCount =
         static_cast<std::int16_t>(m_grid.Resize(m_settings.DisplayEventCount));
     m_eventCount = 0;
+    m_lastStartedRow = 0;
+    m_wrapped = false;
     return true;
 }
 

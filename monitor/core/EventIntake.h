@@ -63,6 +63,10 @@ public:
     [[nodiscard]] std::int64_t EventCount() const { return m_eventCount; }
     // The grid row of the newest shown event, 1 to the row count (0 before the first one).
     [[nodiscard]] std::int32_t CurrentRow() const { return m_currentRow; }
+    // True once the rows have come round to the first again since the grid was emptied:
+    // the oldest shown event then follows the newest. The event number cannot tell, as it
+    // restarts at each wrap in one of the modes.
+    [[nodiscard]] bool Wrapped() const { return m_wrapped; }
     [[nodiscard]] bool ClockRunning() const { return m_clockRunning; }
     [[nodiscard]] std::int32_t ElapsedMs() const { return m_elapsedMs; }
     [[nodiscard]] std::uint16_t SysExReadPos() const { return m_formatter.SysExReadPos(); }
@@ -90,6 +94,8 @@ private:
 
     std::int64_t m_eventCount = 0;
     std::int32_t m_currentRow = 0;
+    std::int32_t m_lastStartedRow = 0;
+    bool m_wrapped = false;
     bool m_countNextEvent = true;
     bool m_clockRunning = false;
     std::uint32_t m_clockStartMs = 0;

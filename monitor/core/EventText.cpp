@@ -84,14 +84,20 @@ TextBlock BuildTextBlock(const EventGridModel& grid, std::int32_t currentRow, st
     return block;
 }
 
-std::optional<std::string> BufferFileText(const EventGridModel& grid, std::int32_t currentRow,
-                                          std::int64_t eventCount)
+bool ShowsAnEvent(const EventGridModel& grid, std::int32_t currentRow)
 {
     const RowStore& rows = grid.rows();
-    if (eventCount < 1 || currentRow < 1 || currentRow > rows.RowCount())
+    return currentRow >= 1 && currentRow <= rows.RowCount() &&
+           !rows.Row(currentRow)[kNumberColumn].empty();
+}
+
+std::optional<std::string> BufferFileText(const EventGridModel& grid, std::int32_t currentRow,
+                                          bool wrapped)
+{
+    if (!ShowsAnEvent(grid, currentRow))
         return std::nullopt;
-    const std::int32_t start =
-        rows.RowCount() > eventCount ? 1 : nextRow(currentRow, rows.RowCount());
+    const RowStore& rows = grid.rows();
+    const std::int32_t start = wrapped ? nextRow(currentRow, rows.RowCount()) : 1;
 
     std::string bytes;
     appendLine(bytes, HeaderLine(grid));

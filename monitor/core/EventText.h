@@ -55,10 +55,14 @@ private:
 [[nodiscard]] TextBlock BuildTextBlock(const EventGridModel& grid, std::int32_t currentRow,
                                        std::size_t limit = kTextAreaLimit);
 
+// Whether the grid shows an event: `currentRow` is a row that holds one.
+[[nodiscard]] bool ShowsAnEvent(const EventGridModel& grid, std::int32_t currentRow);
+
 // The whole buffer as the event text file holds it (UTF-8, CR LF): the header, then every
-// row of the ring once, oldest first, empty rows included. Nothing when no event is shown.
-[[nodiscard]] std::optional<std::string>
-BufferFileText(const EventGridModel& grid, std::int32_t currentRow, std::int64_t eventCount);
+// row of the ring once, oldest first, empty rows included: from row 1 until the rows have
+// `wrapped`, from the row after `currentRow` since. Nothing when no event is shown.
+[[nodiscard]] std::optional<std::string> BufferFileText(const EventGridModel& grid,
+                                                        std::int32_t currentRow, bool wrapped);
 
 // The text window's text as a file holds it: each line ended by CR LF, in UTF-8.
 [[nodiscard]] std::string TextFileBytes(const QString& text);

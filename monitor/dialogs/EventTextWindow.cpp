@@ -99,14 +99,14 @@ void EventTextWindow::BuildTextBlock()
 
 void EventTextWindow::SaveBufferToFile()
 {
-    if (m_intake.EventCount() < 1)
+    if (!ShowsAnEvent(m_grid, m_intake.CurrentRow()))
         return;
     const QString path = runSaveDialog();
     if (path.isEmpty())
         return;
     // Events went on arriving while the dialog was up: the file holds the grid as it is now.
     const std::optional<std::string> bytes =
-        BufferFileText(m_grid, m_intake.CurrentRow(), m_intake.EventCount());
+        BufferFileText(m_grid, m_intake.CurrentRow(), m_intake.Wrapped());
     if (bytes)
         save(path, *bytes);
 }

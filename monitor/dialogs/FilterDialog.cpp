@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -177,6 +178,15 @@ void FilterDialog::paintEvent(QPaintEvent* event)
         SnapCursorToDefaultButton(*this);
         m_justShown = false;
     }
+}
+
+void FilterDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CancelButtonClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FilterDialog::done(int result)

@@ -61,6 +61,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Esc is Cancel: the half-made changes, already in force, are taken back.
+    void keyPressEvent(QKeyEvent* event) override;
     // Every way of closing: OK, Cancel, the close box.
     void done(int result) override;
 

@@ -32,6 +32,9 @@ FlagGrid::FlagGrid(int rows, int markWidth, int nameWidth, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
     setShowGrid(true);
+    // Tab leaves the grid for the dialog's next control; moving the current cell would
+    // toggle a row on every press.
+    setTabKeyNavigation(false);
     for (int row = 0; row < rows; ++row) {
         // The mark column is fixed: it takes no selection and reads as plain text.
         auto* mark = new QTableWidgetItem;
@@ -76,6 +79,12 @@ void FlagGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
     // A name wider than the grid is cut at its edge; the mark column always shows.
     QTableWidget::scrollTo(index, hint);
     horizontalScrollBar()->setValue(0);
+}
+
+void FlagGrid::keyboardSearch(const QString& /*search*/)
+{
+    // Typing a letter would jump to a name that starts with it, and so toggle that row:
+    // only the arrow and paging keys move the selection.
 }
 
 bool FlagGrid::viewportEvent(QEvent* event)

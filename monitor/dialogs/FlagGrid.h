@@ -7,7 +7,7 @@ namespace velmar::monitor {
 
 // One list of the display filter: a mark column (" X" on a ticked row) that cannot be
 // selected, and a column of names. Selecting a name, by the mouse (also the name already
-// selected) or by the keyboard, reports the row.
+// selected) or by the arrow and paging keys, reports the row. Tab moves on to the next control.
 class FlagGrid : public QTableWidget {
     Q_OBJECT
 
@@ -20,6 +20,7 @@ public:
     [[nodiscard]] QString name(int row) const;
 
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void keyboardSearch(const QString& search) override;
 
 Q_SIGNALS:
     void rowSelected(int row);

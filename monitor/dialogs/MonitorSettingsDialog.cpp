@@ -4,6 +4,7 @@
 #include "monitor/dialogs/SnapCursorToDefaultButton.h"
 #include "runtime/language/Language.h"
 #include "runtime/ui/FormRules.h"
+#include "runtime/ui/GroupBoxRoom.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,6 +14,8 @@
 #include <QShortcut>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace velmar::monitor {
 
 namespace {
@@ -21,6 +24,16 @@ template <typename Widget>
 Widget* make(QWidget* parent, std::uint16_t caption, int left, int top, int width, int height)
 {
     return Place(new Widget(LoadNumStr(caption), parent), left, top, width, height);
+}
+
+// The room a caption keeps from the control after it and from the dialog's edge.
+constexpr int kCaptionGap = 4;
+constexpr int kEdgeMargin = 8;
+constexpr int kButtonPadding = 6;
+
+int textRight(const QLabel& label)
+{
+    return label.x() + label.sizeHint().width();
 }
 
 QSpinBox* spin(QWidget* parent, int minimum, int maximum, int left, int top, int width)
@@ -62,6 +75,8 @@ MonitorSettingsDialog::MonitorSettingsDialog(OstraSettings& settings, QWidget& m
     setWindowTitle(LoadNumStr(4289));
     setFixedSize(231, 268);
     ApplyDesignFont(*this);
+    MakeRoomForGroupTitles(*this);
+    fitCaptions();
     NumEvtsSpin->setValue(1000);
     StopTimerSpin->setValue(10);
 
@@ -126,6 +141,48 @@ void MonitorSettingsDialog::FormShow()
     (shown.SaveToFile ? SaveTxtFileRadio : SaveToWindow)->setChecked(true);
     MakeTopmost(*this);
     m_justShown = true;
+}
+
+// The stop timer's line flows from left to right: its spin box after its caption, the
+// seconds after the spin box. The dialog widens to the widest line; the groups, the spin
+// box on the right and the buttons keep to its right edge.
+void MonitorSettingsDialog::fitCaptions()
+{
+    StopTimerSpin->move(std::max(StopTimerSpin->x(), textRight(*StopTimerLabel) + kCaptionGap),
+                        StopTimerSpin->y());
+    InactivityLabel->setGeometry(StopTimerSpin->geometry().right() + 1 + kCaptionGap,
+                                 InactivityLabel->y(), InactivityLabel->sizeHint().width(),
+                                 InactivityLabel->height());
+    int widest = std::max({textRight(*InactivityLabel), textRight(*DisplayEventsLabel),
+                           OnTopCheckbox->x() + OnTopCheckbox->sizeHint().width()});
+    for (const QGroupBox* group : {WhenFullGroup, SaveTextGroup}) {
+        const int room = group->width() - GroupBoxRoom(*group).right();
+        for (const QWidget* radio : group->findChildren<QRadioButton*>())
+            widest = std::max(widest, group->x() + radio->x() + radio->sizeHint().width() + room);
+    }
+    const int extra = widest + kEdgeMargin - width();
+    if (extra > 0) {
+        setFixedSize(width() + extra, height());
+        for (QGroupBox* group : {WhenFullGroup, SaveTextGroup})
+            group->resize(group->width() + extra, group->height());
+        for (QWidget* right : std::initializer_list<QWidget*>{NumEvtsSpin, HelpButton})
+            right->move(right->x() + extra, right->y());
+        CancelButton->move(CancelButton->x() + extra / 2, CancelButton->y());
+    }
+    // The buttons share one width, wide enough for the longest caption; OK keeps to the
+    // left, Help to the right, Cancel between them.
+    int buttonWidth = OKButton->width();
+    for (const QPushButton* button : {OKButton, CancelButton, HelpButton})
+        buttonWidth =
+            std::max(buttonWidth,
+                     button->fontMetrics().horizontalAdvance(button->text()) + 2 * kButtonPadding);
+    const int grown = buttonWidth - OKButton->width();
+    if (grown <= 0)
+        return;
+    for (QPushButton* button : {OKButton, CancelButton, HelpButton})
+        button->resize(buttonWidth, button->height());
+    HelpButton->move(HelpButton->x() - grown, HelpButton->y());
+    CancelButton->move(CancelButton->x() - grown / 2, CancelButton->y());
 }
 
 MonitorSettingsFields MonitorSettingsDialog::fields() const

@@ -49,6 +49,7 @@ protected:
 
 private:
     void FormShow();
+    void fitCaptions();
     [[nodiscard]] MonitorSettingsFields fields() const;
 
     OstraSettings& m_settings;

@@ -1,11 +1,22 @@
 #pragma once
 
 #include <QAbstractItemDelegate>
+#include <QFont>
+
+class QFontMetrics;
 
 namespace velmar::monitor {
 
-// Draws a grid cell as a string grid does: the text 2 pixels in from the left, cut off at
-// the cell's edge rather than shortened with an ellipsis.
+// The grid's font: the face the window has (the design's, or the Japanese one), a little
+// smaller, so that the texts of events fit their columns at the built-in widths.
+[[nodiscard]] QFont GridFont(const QFont& windowFont);
+
+// What a cell `width` pixels wide shows of `text`: all of it, or as much as fits followed
+// by "…", never a letter cut in half.
+[[nodiscard]] QString ShownCellText(const QFontMetrics& metrics, const QString& text, int width);
+
+// Draws a grid cell as a string grid does, the text 2 pixels in from the left; a text too
+// long for its cell ends in "…" and shows whole as the cell's tooltip.
 class GridCellDelegate : public QAbstractItemDelegate {
 public:
     using QAbstractItemDelegate::QAbstractItemDelegate;
@@ -14,6 +25,8 @@ public:
                const QModelIndex& index) const override;
     [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 };
 
 } // namespace velmar::monitor

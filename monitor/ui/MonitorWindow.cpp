@@ -223,6 +223,7 @@ void MonitorWindow::FormCreate()
     const LanguageState& language = languageState();
     if (language.LanguageIndex == kJapanese)
         m_displayScale = ApplyJapaneseFontAdjustment(*this, false);
+    MIDIGrid->setFont(GridFont(font()));
     m_configFile = OstraSettingsFile::Locate(language.ExeDir, language.WindowsDir);
     m_settings = m_configFile->LoadSettings();
     move(m_settings.WindowLeft, m_settings.WindowTop);

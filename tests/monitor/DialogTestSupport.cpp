@@ -11,6 +11,12 @@ namespace velmar::monitor::test {
 
 namespace {
 
+QString& grabDirectory()
+{
+    static QString directory = QDir::currentPath();
+    return directory;
+}
+
 // The width a control needs for its caption.
 int neededWidth(const QWidget& widget)
 {
@@ -62,6 +68,11 @@ void expectNoOverlap(const QWidget& parent)
 
 } // namespace
 
+void SetGrabDirectory(const QString& directory)
+{
+    grabDirectory() = directory;
+}
+
 void ExpectDesignedLayout(QWidget& form, const QString& name)
 {
     form.show();
@@ -76,7 +87,7 @@ void ExpectDesignedLayout(QWidget& form, const QString& name)
     expectNoOverlap(form);
     for (const QGroupBox* box : form.findChildren<QGroupBox*>())
         expectNoOverlap(*box);
-    form.grab().save(QDir::current().filePath(name + QStringLiteral(".png")));
+    EXPECT_TRUE(form.grab().save(QDir(grabDirectory()).filePath(name + QStringLiteral(".png"))));
     form.hide();
 }
 

@@ -1,4 +1,7 @@
+#include "tests/monitor/DialogTestSupport.h"
+
 #include <QApplication>
+#include <QDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -6,6 +9,7 @@ int main(int argc, char** argv)
     // Without a screen also where the test is listed, outside CTest's environment.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    velmar::monitor::test::SetGrabDirectory(QDir::currentPath());
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

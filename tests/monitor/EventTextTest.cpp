@@ -57,7 +57,7 @@ std::string block(const MonitorRig& rig, std::size_t limit = kTextAreaLimit)
 
 std::optional<std::string> file(const MonitorRig& rig)
 {
-    return BufferFileText(rig.grid, rig.intake.CurrentRow(), rig.intake.EventCount());
+    return BufferFileText(rig.grid, rig.intake.CurrentRow(), rig.intake.Wrapped());
 }
 
 TEST(EventText, AnEmptyGridGivesTheHeaderOnlyAndNoFile)
@@ -84,47 +84,81 @@ TEST(EventText, OneEventIsOneLineUnderTheHeader)
     EXPECT_EQ(file(rig), expected);
 }
 
+// The file holds every event the grid shows, oldest first, also where the event number
+// restarts at each wrap; the window stops at the empty separator row.
 TEST(EventText, TheRingIsReadOldestFirstInEveryFullMode)
 {
     struct Case {
         const char* name;
-        std::int16_t rows;
         std::int16_t mode;
         int events;
+        int filteredAfter; // MIDI clocks, which the default filter keeps out
         std::initializer_list<std::int32_t> window;
         std::initializer_list<std::int32_t> file;
     };
+    const std::initializer_list<std::int32_t> firstSeven = {1, 2, 3, 4, 5, 6, 7};
+    const std::initializer_list<std::int32_t> allTen = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    const std::initializer_list<std::int32_t> firstNine = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const std::initializer_list<std::int32_t> lastNine = {10, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    // 25 events in 10 rows: row 6 is the empty separator.
+    const std::initializer_list<std::int32_t> wrappedWindow = {7, 8, 9, 10, 1, 2, 3, 4, 5};
+    const std::initializer_list<std::int32_t> wrappedFile = {6, 7, 8, 9, 10, 1, 2, 3, 4, 5};
     const Case cases[] = {
-        // Row 6 is the empty separator: the window stops there, the file writes it.
-        {"wrapped",
-         10,
-         kDisplayFullWrap,
-         25,
-         {7, 8, 9, 10, 1, 2, 3, 4, 5},
-         {6, 7, 8, 9, 10, 1, 2, 3, 4, 5}},
-        {"full in Stop",
-         10,
-         kDisplayFullStop,
-         10,
-         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-        {"not wrapped", 1000, kDisplayFullWrap, 7, {1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7}},
+        {"Stop, not full", kDisplayFullStop, 7, 0, firstSeven, firstSeven},
+        {"Stop, full", kDisplayFullStop, 10, 0, allTen, allTen},
+        {"Stop, events turned away", kDisplayFullStop, 25, 0, allTen, allTen},
+        {"Wrap, not wrapped", kDisplayFullWrap, 7, 0, firstSeven, firstSeven},
+        {"Wrap, full", kDisplayFullWrap, 10, 0, allTen, allTen},
+        {"Wrap, wrapped", kDisplayFullWrap, 25, 0, wrappedWindow, wrappedFile},
+        {"Wrap, separator in the last row", kDisplayFullWrap, 19, 0, firstNine, lastNine},
+        {"Clear count, not wrapped", kDisplayFullWrapClearCount, 7, 0, firstSeven, firstSeven},
+        {"Clear count, full", kDisplayFullWrapClearCount, 10, 0, allTen, allTen},
+        {"Clear count, wrapped", kDisplayFullWrapClearCount, 25, 0, wrappedWindow, wrappedFile},
+        {"Clear count, separator in the last row", kDisplayFullWrapClearCount, 19, 0, firstNine,
+         lastNine},
+        {"Clear count, restarted by an event not shown", kDisplayFullWrapClearCount, 10, 1, allTen,
+         allTen},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        MonitorRig rig(ring(c.rows, c.mode));
+        MonitorRig rig(ring(10, c.mode));
         sendNotes(rig, c.events);
+        for (int i = 0; i < c.filteredAfter; ++i)
+            rig.Send(0xF8);
+        (void)rig.Pass();
         EXPECT_EQ(block(rig), lines(rig, c.window));
         const std::optional<std::string> written = file(rig);
         ASSERT_TRUE(written);
         EXPECT_EQ(*written, lines(rig, c.file));
     }
 
-    MonitorRig wrapped(ring(10, kDisplayFullWrap));
-    sendNotes(wrapped, 25);
-    EXPECT_EQ(line(wrapped, 6), kSeparator);
-    EXPECT_EQ(wrapped.Cell(7, kNumberColumn), QStringLiteral("17"));
-    EXPECT_EQ(wrapped.Cell(5, kNumberColumn), QStringLiteral("25"));
+    for (const std::int16_t mode : {kDisplayFullWrap, kDisplayFullWrapClearCount}) {
+        MonitorRig wrapped(ring(10, mode));
+        sendNotes(wrapped, 25);
+        EXPECT_EQ(line(wrapped, 6), kSeparator);
+        const bool restarts = mode == kDisplayFullWrapClearCount;
+        EXPECT_EQ(wrapped.Cell(7, kNumberColumn),
+                  restarts ? QStringLiteral("7") : QStringLiteral("17"));
+        EXPECT_EQ(wrapped.Cell(5, kNumberColumn),
+                  restarts ? QStringLiteral("5") : QStringLiteral("25"));
+    }
+}
+
+// Clearing or resizing the grid starts the ring afresh: nothing is read from before.
+TEST(EventText, AClearedGridStartsTheRingAfresh)
+{
+    MonitorRig rig(ring(10, kDisplayFullWrapClearCount));
+    sendNotes(rig, 25);
+    rig.intake.ClearMIDIGrid();
+    sendNotes(rig, 3);
+    EXPECT_EQ(file(rig), lines(rig, {1, 2, 3}));
+
+    sendNotes(rig, 20);
+    rig.settings.DisplayEventCount = 20;
+    ASSERT_TRUE(rig.intake.ApplyDisplayEventCount());
+    EXPECT_EQ(file(rig), std::nullopt);
+    sendNotes(rig, 4);
+    EXPECT_EQ(file(rig), lines(rig, {1, 2, 3, 4}));
 }
 
 TEST(EventText, AFullTextAreaKeepsTheNewestEventsAsWholeLines)

@@ -195,6 +195,69 @@ TEST(FilterDialog, SelectingANameTogglesItsRow)
     EXPECT_EQ(grid.mark(10), QStringLiteral(" X"));
 }
 
+// Keyboard users leave a grid by Tab and Shift+Tab; neither moves its selection.
+TEST(FilterDialog, TabMovesBetweenControlsAndTogglesNothing)
+{
+    OstraSettings record;
+    FilterRig rig(record);
+    rig.dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.dialog));
+    FilterDialog& d = rig.dialog;
+    struct Step {
+        QWidget* from;
+        bool backwards;
+        QWidget* to;
+    };
+    const Step steps[] = {
+        {d.EventGrid, false, d.ControllerGrid}, {d.ControllerGrid, false, d.OKButton},
+        {d.ControllerGrid, true, d.EventGrid},  {d.ChannelsGrid, false, d.EvtClear},
+        {d.ChannelsGrid, true, d.HelpButton},   {d.HostCheckbox, false, d.EventGrid},
+        {d.EventGrid, true, d.HostCheckbox},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.from->objectName().toStdString() +
+                     (step.backwards ? " Shift+Tab" : " Tab"));
+        step.from->setFocus(Qt::OtherFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), step.from);
+        QTest::keyClick(step.from, step.backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                        step.backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(QApplication::focusWidget(), step.to);
+    }
+    for (FlagGrid* grid : {d.EventGrid, d.ChannelsGrid, d.ControllerGrid})
+        EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(record, OstraSettings{});
+
+    d.ControllerGrid->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(d.ControllerGrid, QStringLiteral("m"));
+    EXPECT_EQ(record, OstraSettings{}) << "typing a letter selects no name";
+    QTest::keyClick(d.ControllerGrid, Qt::Key_Down);
+    EXPECT_EQ(record.ControllerFilter[1], 0) << "the arrow keys still toggle";
+}
+
+// Esc takes back everything written while the dialog was open, as Cancel does; the close
+// box keeps it.
+TEST(FilterDialog, EscapeIsCancel)
+{
+    for (const bool fromGrid : {false, true}) {
+        SCOPED_TRACE(fromGrid ? "from a grid" : "from a button");
+        OstraSettings record;
+        FilterRig rig(record);
+        rig.dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.dialog));
+        clickName(*rig.dialog.EventGrid, 1);
+        rig.dialog.DecDispEventCB->click();
+        rig.dialog.HostCheckbox->click();
+        ASSERT_NE(record, OstraSettings{});
+        QWidget* focus = fromGrid ? static_cast<QWidget*>(rig.dialog.EventGrid)
+                                  : static_cast<QWidget*>(rig.dialog.HelpButton);
+        focus->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(rig.dialog.isVisible());
+        EXPECT_EQ(rig.dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(record, OstraSettings{});
+    }
+}
+
 TEST(FilterDialog, DisplayFormatsWriteThroughAndCancelPutsThemBack)
 {
     OstraSettings record;

@@ -1,8 +1,11 @@
 #include "monitor/dialogs/MonitorSettingsDialog.h"
 #include "tests/monitor/DialogTestSupport.h"
 #include "tests/monitor/MonitorRig.h"
+#include "tests/support/DialogLayout.h"
+#include "tests/support/ScopedLanguage.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -170,11 +173,32 @@ TEST(MonitorSettingsDialog, HasTheDesignedLayout)
     OstraSettings record;
     QWidget mainWindow;
     MonitorSettingsDialog dialog(record, mainWindow, QString());
-    EXPECT_EQ(dialog.size(), QSize(231, 268));
+    // The design's size, made larger where the system's face needs it.
+    EXPECT_GE(dialog.width(), 231);
+    EXPECT_GE(dialog.height(), 268);
+    EXPECT_EQ(dialog.OnTopCheckbox->pos(), QPoint(16, 8));
+    EXPECT_EQ(dialog.WhenFullGroup->pos(), QPoint(8, 32));
+    EXPECT_EQ(dialog.OKButton->pos(), QPoint(8, dialog.SaveTextGroup->geometry().bottom() + 8));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("MIDI Monitor Settings"));
     EXPECT_EQ(dialog.StopTimerSpin->maximum(), 1000);
     EXPECT_EQ(dialog.NumEvtsSpin->minimum(), 10);
     ExpectDesignedLayout(dialog, QStringLiteral("MonitorSettingsDialog"));
+}
+
+TEST(MonitorSettingsDialog, NothingOverlapsOrTouchesAnEdgeInAnyLanguage)
+{
+    for (const char* language : velmar::test::kShippedLanguages) {
+        SCOPED_TRACE(language);
+        const velmar::test::ScopedLanguage chosen(language);
+        OstraSettings record;
+        QWidget mainWindow;
+        MonitorSettingsDialog dialog(record, mainWindow, QString());
+        dialog.show();
+        QCoreApplication::processEvents();
+        velmar::test::ExpectControlsClearOfEdges(dialog);
+        ExpectDesignedLayout(dialog, QStringLiteral("MonitorSettingsDialog-") +
+                                         QString::fromLatin1(language));
+    }
 }
 
 } // namespace

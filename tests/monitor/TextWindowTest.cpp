@@ -162,8 +162,8 @@ TEST(EventTextWindow, SaveBufferToFileWritesTheWholeRing)
     rig.sendNotes(25);
     chooseFile(path);
     rig.textWindow.SaveBufferToFile();
-    const std::optional<std::string> expected =
-        BufferFileText(rig.monitor.grid, rig.monitor.intake.CurrentRow(), 25);
+    const std::optional<std::string> expected = BufferFileText(
+        rig.monitor.grid, rig.monitor.intake.CurrentRow(), rig.monitor.intake.Wrapped());
     ASSERT_TRUE(expected);
     EXPECT_EQ(readAll(path), *expected);
     EXPECT_FALSE(rig.textWindow.isVisible());

@@ -2,6 +2,8 @@
 
 #include "tests/drums/VariedSettings.h"
 #include "tests/drums/ui/FormRig.h"
+#include "tests/support/DialogLayout.h"
+#include "tests/support/ScopedLanguage.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -104,6 +106,21 @@ TEST_F(SettingsDialog, HasTheDesignedLayoutWithNoTextCutOff)
         EXPECT_LT(titleWidth, group->width() - 16) << group->title().toStdString();
     }
     SaveGrab(dialog, QStringLiteral("kettra-settings"));
+}
+
+TEST(DrumSettingsDialogLayout, NothingOverlapsOrTouchesAnEdgeInAnyLanguage)
+{
+    for (const char* language : velmar::test::kShippedLanguages) {
+        SCOPED_TRACE(language);
+        const velmar::test::ScopedLanguage chosen(language);
+        KettraSettings settings = VariedSettings();
+        DrumSettingsDialog dialog(
+            settings, [] { return 256; }, QString(), nullptr);
+        dialog.show();
+        QCoreApplication::processEvents();
+        velmar::test::ExpectControlsClearOfEdges(dialog);
+        SaveGrab(dialog, QStringLiteral("kettra-settings-") + QString::fromLatin1(language));
+    }
 }
 
 TEST_F(SettingsDialog, ShowLoadsTheRecordAndOkStoresTheControls)
