@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QWindow>
 
 #include <cstdlib>
 #include <utility>
@@ -117,8 +118,9 @@ DrumWindow::DrumWindow(LinkPrompts& prompts, KettraContext context)
     connect(TickTimer, &QTimer::timeout, this, &DrumWindow::OnTick);
 
     Transport->OnPaint = [this](QPainter& painter) {
-        painter.drawPixmap(
-            0, 0, m_pictures.Transport(m_shownLook, SizeHighlightOf(m_settings.WindowSize)));
+        const TransportLook look = m_drawingLook.value_or(m_transportBar.StateLook());
+        painter.drawPixmap(0, 0,
+                           m_pictures.Transport(look, SizeHighlightOf(m_settings.WindowSize)));
     };
     Transport->OnMouseDown = [this](QMouseEvent& event) {
         TransportMouseDown(event);
@@ -319,9 +321,22 @@ bool DrumWindow::event(QEvent* event)
     case QEvent::KeyRelease:
         FormKeyUp(*static_cast<QKeyEvent*>(event));
         return true;
+    case QEvent::Show:
+        // Changing the stay-on-top state may give the window a new native window.
+        windowHandle()->installEventFilter(this);
+        return QWidget::event(event);
     default:
         return QWidget::event(event);
     }
+}
+
+bool DrumWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A look a command drew lasts only until the system repaints the window (uncovered,
+    // shown again); then the bar shows the transport state.
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+        Transport->update();
+    return QWidget::eventFilter(watched, event);
 }
 
 void DrumWindow::resizeEvent(QResizeEvent* event)
@@ -420,8 +435,11 @@ void DrumWindow::ShowSettingsDialog()
 
 void DrumWindow::ShowLook(TransportLook look)
 {
+    // Drawn at once and only this once: a button's look stays until the next drawing, and
+    // any repaint of the bar shows the look of the transport state.
     m_shownLook = look;
-    Transport->update();
+    const QScopedValueRollback<std::optional<TransportLook>> drawing(m_drawingLook, look);
+    Transport->repaint();
 }
 
 QRect DrumWindow::ScreenRect() const

@@ -10,9 +10,11 @@
 #include "tests/drums/ui/FormRig.h"
 
 #include <QEventLoop>
+#include <QExposeEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -253,6 +255,41 @@ TEST_F(KettraForm, KeysPlayTheKitAndWorkTheTransport)
         (std::vector<HostMessage>{message(HostCmdPlay), message(HostCmdStop), message(HostCmdStop),
                                   message(HostCmdRewind), message(HostCmdRecord)}));
     EXPECT_EQ(form->ShownLook(), TransportLook::Record);
+}
+
+TEST_F(KettraForm, ARepaintShowsTheTransportStateNotTheLastButton)
+{
+    create();
+    const auto look = [this](TransportLook wanted) {
+        return form->Pictures().Transport(wanted, SizeHighlight::Full);
+    };
+    const QRect bar(QPoint(0, 0), form->Transport->size());
+    // What the window shows: Qt's copy of it, from which the system's repaints are served.
+    const auto onScreen = [this] {
+        return form->screen()
+            ->grabWindow(form->winId())
+            .toImage()
+            .copy(form->Transport->geometry());
+    };
+
+    // Ctrl let go before Return: the release draws nothing, the Rewind button stays down.
+    QTest::keyPress(form, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyRelease(form, Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(form->ShownLook(), TransportLook::Rewind);
+    EXPECT_TRUE(SameArea(onScreen(), look(TransportLook::Rewind), bar));
+    EXPECT_TRUE(SameArea(form->Transport->grab().toImage(), look(TransportLook::Stop), bar))
+        << "painted anew, the bar shows the stopped transport";
+
+    QExposeEvent uncovered{QRegion(form->rect())};
+    QCoreApplication::sendEvent(form->windowHandle(), &uncovered);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(SameArea(onScreen(), look(TransportLook::Stop), bar))
+        << "the window uncovered shows the stopped transport";
+
+    QTest::keyClick(form, Qt::Key_Space, Qt::ControlModifier);
+    QCoreApplication::sendEvent(form->windowHandle(), &uncovered);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(SameArea(onScreen(), look(TransportLook::Play), bar));
 }
 
 TEST_F(KettraForm, WhileRecordingPlayedNotesAreAlsoRecorded)
