@@ -429,6 +429,9 @@ void DrumWindow::ShowSettingsDialog()
     m_player.SetNoteOnStatus();
     if (m_settings.AlwaysOnTop != 0)
         MakeTopmost(*this);
+    // Leaving and rejoining the topmost band shows the window again without activating
+    // it; the keys are to play the drums again without a click.
+    activateWindow();
     if (!showedAll && m_settings.ShowAllInstruments != 0)
         DrumSpacePaint();
 }

@@ -9,6 +9,7 @@
 #include "runtime/pictures/PictureModules.h"
 #include "tests/drums/ui/FormRig.h"
 
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QExposeEvent>
 #include <QLabel>
@@ -366,6 +367,33 @@ TEST_F(KettraForm, TheSettingsStripOpensTheDialogOnRelease)
               (std::vector<HostMessage>{{HostCmdPlayEvent, 1, packed(0x91, 36, 100)}}));
     EXPECT_TRUE(SameArea(rig.Panel(), kit(KitPicture::LocalHitImage), litRect(kBassDrumAnchor)))
         << "shown on the new channel";
+}
+
+TEST_F(KettraForm, AfterTheSettingsDialogTheKeysPlayTheDrumsAgain)
+{
+    create();
+    // Each time the stay-on-top box is flipped: Cancel keeps the window on top, the first
+    // OK takes it off, the second puts it back.
+    for (QPushButton* const DrumSettingsDialog::*button :
+         {&DrumSettingsDialog::CancelButton, &DrumSettingsDialog::OKButton,
+          &DrumSettingsDialog::OKButton}) {
+        WhenModal<DrumSettingsDialog>([button](DrumSettingsDialog* dialog) {
+            QTest::mouseClick(dialog->OnTopCheckbox, Qt::LeftButton);
+            QTest::mouseClick(dialog->*button, Qt::LeftButton);
+            return true;
+        });
+        clickStrip(*form, kSettingsStrip);
+        const QString closedBy = (form->SettingsDialog->*button)->text();
+
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form)) << closedBy.toStdString();
+        rig.host().messages.clear();
+        // Typed at whatever window has the keyboard now, as the user types.
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Z);
+        EXPECT_EQ(rig.host().Only(HostCmdPlayEvent),
+                  (std::vector<HostMessage>{played(0x99, 36, 90), played(0x89, 36, 64)}))
+            << closedBy.toStdString();
+    }
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(KettraForm, ShowUsedInstrumentsHidesAndReveals)
