@@ -69,9 +69,14 @@ bool shiftHeld(Qt::KeyboardModifiers modifiers)
     return modifiers.testFlag(Qt::ShiftModifier);
 }
 
-int virtualKeyOf(const QKeyEvent& event)
+int virtualKeyOf(const QKeyEvent& event, bool keyPlacesKnown)
 {
-    return VirtualKeyOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+    return VirtualKeyOf(KeyStroke{
+        .QtKey = event.key(),
+        .Keypad = event.modifiers().testFlag(Qt::KeypadModifier),
+        .XkbKeycode = keyPlacesKnown ? event.nativeScanCode() : 0,
+        .Text = event.text(),
+    });
 }
 
 } // namespace
@@ -352,7 +357,7 @@ void DrumWindow::mouseMoveEvent(QMouseEvent* /*event*/)
 
 void DrumWindow::FormKeyDown(const QKeyEvent& event)
 {
-    const int virtualKey = virtualKeyOf(event);
+    const int virtualKey = virtualKeyOf(event, m_context.KeyPlacesKnown);
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (!m_transportBar.KeyDown(virtualKey, modifiers.testFlag(Qt::ControlModifier)))
         m_player.KeyDown(virtualKey, shiftHeld(modifiers));
@@ -365,7 +370,7 @@ void DrumWindow::FormKeyUp(const QKeyEvent& event)
     // A held key repeats its key-down only.
     if (event.isAutoRepeat())
         return;
-    const int virtualKey = virtualKeyOf(event);
+    const int virtualKey = virtualKeyOf(event, m_context.KeyPlacesKnown);
     if (!m_transportBar.KeyUp(virtualKey, event.modifiers().testFlag(Qt::ControlModifier)))
         m_player.KeyUp(virtualKey);
 }

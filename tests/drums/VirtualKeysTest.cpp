@@ -1,10 +1,12 @@
 #include "drums/core/VirtualKeys.h"
 
+#include "drums/core/KeyPlaces.h"
 #include "drums/core/KitTable.h"
 
 #include <Qt>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace velmar::drums {
@@ -55,6 +57,49 @@ TEST(VirtualKeys, EveryInstrumentsKeysCanBeTyped)
             EXPECT_TRUE(typed.contains(row.NavigationKey)) << "note " << int{row.Note};
         }
     }
+}
+
+TEST(VirtualKeys, EveryMainKeyboardInstrumentHasOnePlace)
+{
+    std::map<int, int> places; // virtual-key code, how many places give it
+    for (std::uint32_t keycode = 0; keycode < 256; ++keycode)
+        if (const int code = UsKeyAt(keycode); code != 0)
+            ++places[code];
+    constexpr int kVkBackspace = 8;
+    for (const DrumInstrument& row : KitTable) {
+        const bool keypad = row.Key >= 96 && row.Key <= 111;
+        if (!keypad && row.Key != kVkBackspace) {
+            EXPECT_EQ(places[row.Key], 1) << "note " << int{row.Note};
+        }
+    }
+    EXPECT_EQ(places.size(), 48U) << "the 48 keys of a 105-key main keyboard that type";
+}
+
+TEST(VirtualKeys, APlaceOutranksTheSymbolExceptForLetters)
+{
+    const auto codeOf = [](int qtKey, std::uint32_t keycode, bool keypad = false,
+                           const QString& text = {}) {
+        KeyStroke stroke;
+        stroke.QtKey = qtKey;
+        stroke.Keypad = keypad;
+        stroke.XkbKeycode = keycode;
+        stroke.Text = text;
+        return VirtualKeyOf(stroke);
+    };
+    // German Shift+7 types "/", French 7 types "è": both are the 7 key.
+    EXPECT_EQ(codeOf(Qt::Key_Slash, 16), '7');
+    EXPECT_EQ(codeOf(Qt::Key_Egrave, 16), '7');
+    // French A sits where the US layout has Q.
+    EXPECT_EQ(codeOf(Qt::Key_A, 24), 'A');
+    // A place the US layout leaves empty plays nothing, whatever it types.
+    EXPECT_EQ(codeOf(Qt::Key_Slash, 97), 0);
+    // Keys alike on every layout, and the keypad, go by their key.
+    EXPECT_EQ(codeOf(Qt::Key_Return, 36), 13);
+    EXPECT_EQ(codeOf(Qt::Key_7, 79, true), 103);
+    // No place: the key, else the ASCII character typed.
+    EXPECT_EQ(codeOf(Qt::Key_Question, 0), 191);
+    EXPECT_EQ(codeOf(0, 0, false, QStringLiteral("b")), 'B');
+    EXPECT_EQ(codeOf(Qt::Key_unknown, 0, false, QStringLiteral("\u00e9")), 0);
 }
 
 TEST(VirtualKeys, TheKeypadsNavigationCodes)
