@@ -86,19 +86,22 @@ void TransportBar::Record()
     post(HostCmdRecord);
 }
 
-void TransportBar::TransportPaint()
+TransportLook TransportBar::StateLook() const
 {
     switch (m_transport.state()) {
     case TransportState::Playing:
-        m_view.ShowLook(TransportLook::Play);
-        return;
+        return TransportLook::Play;
     case TransportState::Recording:
-        m_view.ShowLook(TransportLook::Record);
-        return;
+        return TransportLook::Record;
     case TransportState::Stopped:
         break;
     }
-    m_view.ShowLook(TransportLook::Stop);
+    return TransportLook::Stop;
+}
+
+void TransportBar::TransportPaint()
+{
+    m_view.ShowLook(StateLook());
 }
 
 std::optional<int> TransportBar::MouseDown(int x, int w)

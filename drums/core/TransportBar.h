@@ -62,8 +62,9 @@ public:
     void Play();
     void Record();
 
-    // Shows the look of the held state: Play while playing, Record while recording, else
-    // Stop (TransportPaint).
+    // The look of the held state: Play while playing, Record while recording, else Stop.
+    [[nodiscard]] TransportLook StateLook() const;
+    // Shows the look of the held state (TransportPaint).
     void TransportPaint();
 
     // Mouse down at `x` on the bar `w` pixels wide. Returns the client width to set when a

@@ -1,5 +1,7 @@
 #include "drums/core/VirtualKeys.h"
 
+#include "drums/core/KeyPlaces.h"
+
 #include <Qt>
 
 #include <algorithm>
@@ -90,6 +92,26 @@ int lookUp(const std::array<KeyCode, N>& table, int qtKey)
     return found != table.end() ? found->second : 0;
 }
 
+bool isLetter(int qtKey)
+{
+    return qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z;
+}
+
+bool isDigit(int virtualKey)
+{
+    return virtualKey >= '0' && virtualKey <= '9';
+}
+
+// Qt's key, or for a key Qt has no name for, the ASCII character it types: Qt names the
+// printable ASCII keys by their upper-case characters.
+int keyOrCharacter(const KeyStroke& stroke)
+{
+    if ((stroke.QtKey != 0 && stroke.QtKey != Qt::Key_unknown) || stroke.Text.size() != 1)
+        return stroke.QtKey;
+    const char16_t typed = stroke.Text.front().toUpper().unicode();
+    return typed > u' ' && typed < 0x7F ? typed : stroke.QtKey;
+}
+
 } // namespace
 
 int VirtualKeyOf(int qtKey, bool keypad)
@@ -102,6 +124,21 @@ int VirtualKeyOf(int qtKey, bool keypad)
     if (const int code = lookUp(kKeys, qtKey); code != 0)
         return code;
     return keypad ? lookUp(kKeypadKeys, qtKey) : lookUp(kMainKeys, qtKey);
+}
+
+int VirtualKeyOf(const KeyStroke& stroke)
+{
+    // The keypad and the keys that are the same on every layout.
+    if (stroke.Keypad || lookUp(kKeys, stroke.QtKey) != 0)
+        return VirtualKeyOf(stroke.QtKey, stroke.Keypad);
+    const int placed = UsKeyAt(stroke.XkbKeycode);
+    if (isDigit(placed))
+        return placed;
+    if (isLetter(stroke.QtKey))
+        return stroke.QtKey;
+    if (stroke.XkbKeycode != 0)
+        return placed;
+    return VirtualKeyOf(keyOrCharacter(stroke), false);
 }
 
 bool IsKeypadNavigationCode(int virtualKey)

@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QWindow>
 
 #include <cstdlib>
 #include <utility>
@@ -68,9 +69,14 @@ bool shiftHeld(Qt::KeyboardModifiers modifiers)
     return modifiers.testFlag(Qt::ShiftModifier);
 }
 
-int virtualKeyOf(const QKeyEvent& event)
+int virtualKeyOf(const QKeyEvent& event, bool keyPlacesKnown)
 {
-    return VirtualKeyOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+    return VirtualKeyOf(KeyStroke{
+        .QtKey = event.key(),
+        .Keypad = event.modifiers().testFlag(Qt::KeypadModifier),
+        .XkbKeycode = keyPlacesKnown ? event.nativeScanCode() : 0,
+        .Text = event.text(),
+    });
 }
 
 } // namespace
@@ -117,8 +123,9 @@ DrumWindow::DrumWindow(LinkPrompts& prompts, KettraContext context)
     connect(TickTimer, &QTimer::timeout, this, &DrumWindow::OnTick);
 
     Transport->OnPaint = [this](QPainter& painter) {
-        painter.drawPixmap(
-            0, 0, m_pictures.Transport(m_shownLook, SizeHighlightOf(m_settings.WindowSize)));
+        const TransportLook look = m_drawingLook.value_or(m_transportBar.StateLook());
+        painter.drawPixmap(0, 0,
+                           m_pictures.Transport(look, SizeHighlightOf(m_settings.WindowSize)));
     };
     Transport->OnMouseDown = [this](QMouseEvent& event) {
         TransportMouseDown(event);
@@ -319,9 +326,22 @@ bool DrumWindow::event(QEvent* event)
     case QEvent::KeyRelease:
         FormKeyUp(*static_cast<QKeyEvent*>(event));
         return true;
+    case QEvent::Show:
+        // Changing the stay-on-top state may give the window a new native window.
+        windowHandle()->installEventFilter(this);
+        return QWidget::event(event);
     default:
         return QWidget::event(event);
     }
+}
+
+bool DrumWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A look a command drew lasts only until the system repaints the window (uncovered,
+    // shown again); then the bar shows the transport state.
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+        Transport->update();
+    return QWidget::eventFilter(watched, event);
 }
 
 void DrumWindow::resizeEvent(QResizeEvent* event)
@@ -337,7 +357,7 @@ void DrumWindow::mouseMoveEvent(QMouseEvent* /*event*/)
 
 void DrumWindow::FormKeyDown(const QKeyEvent& event)
 {
-    const int virtualKey = virtualKeyOf(event);
+    const int virtualKey = virtualKeyOf(event, m_context.KeyPlacesKnown);
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (!m_transportBar.KeyDown(virtualKey, modifiers.testFlag(Qt::ControlModifier)))
         m_player.KeyDown(virtualKey, shiftHeld(modifiers));
@@ -350,7 +370,7 @@ void DrumWindow::FormKeyUp(const QKeyEvent& event)
     // A held key repeats its key-down only.
     if (event.isAutoRepeat())
         return;
-    const int virtualKey = virtualKeyOf(event);
+    const int virtualKey = virtualKeyOf(event, m_context.KeyPlacesKnown);
     if (!m_transportBar.KeyUp(virtualKey, event.modifiers().testFlag(Qt::ControlModifier)))
         m_player.KeyUp(virtualKey);
 }
@@ -414,14 +434,20 @@ void DrumWindow::ShowSettingsDialog()
     m_player.SetNoteOnStatus();
     if (m_settings.AlwaysOnTop != 0)
         MakeTopmost(*this);
+    // Leaving and rejoining the topmost band shows the window again without activating
+    // it; the keys are to play the drums again without a click.
+    activateWindow();
     if (!showedAll && m_settings.ShowAllInstruments != 0)
         DrumSpacePaint();
 }
 
 void DrumWindow::ShowLook(TransportLook look)
 {
+    // Drawn at once and only this once: a button's look stays until the next drawing, and
+    // any repaint of the bar shows the look of the transport state.
     m_shownLook = look;
-    Transport->update();
+    const QScopedValueRollback<std::optional<TransportLook>> drawing(m_drawingLook, look);
+    Transport->repaint();
 }
 
 QRect DrumWindow::ScreenRect() const

@@ -80,6 +80,8 @@ public:
 protected:
     // Keys reach the form before any control, as with KeyPreview.
     bool event(QEvent* event) override;
+    // The system's repaints of the window, which Qt serves from its backing store.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -134,6 +136,8 @@ private:
     DrumPlayer m_player;
     HintLine m_hintLine;
     TransportLook m_shownLook = TransportLook::Stop;
+    // Set while a command draws its look; every other paint shows the state's look.
+    std::optional<TransportLook> m_drawingLook;
 
     QMetaObject::Connection m_idle;
     bool m_inAppIdle = false;

@@ -14,6 +14,8 @@ KettraContext KettraContext::Standard()
         .WindowsDir = platform::WindowsDir(),
         .Link = LinkContext::standard(),
         .DisplayColorCount = [] { return ColorCount(QGuiApplication::primaryScreen()); },
+        .KeyPlacesKnown = QGuiApplication::platformName() == QLatin1String("xcb") ||
+                          QGuiApplication::platformName().startsWith(QLatin1String("wayland")),
     };
 }
 

@@ -18,6 +18,9 @@ struct KettraContext {
     // The display's colour count now; asked at start-up, at every idle pass and by the
     // settings dialog.
     std::function<int()> DisplayColorCount;
+    // Whether a key's native scan code is its xkb keycode, which tells its place on the
+    // keyboard whatever the layout (X11, Wayland).
+    bool KeyPlacesKnown = false;
 
     [[nodiscard]] static KettraContext Standard();
 };

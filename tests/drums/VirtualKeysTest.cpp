@@ -1,10 +1,12 @@
 #include "drums/core/VirtualKeys.h"
 
+#include "drums/core/KeyPlaces.h"
 #include "drums/core/KitTable.h"
 
 #include <Qt>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace velmar::drums {
@@ -55,6 +57,38 @@ TEST(VirtualKeys, EveryInstrumentsKeysCanBeTyped)
             EXPECT_TRUE(typed.contains(row.NavigationKey)) << "note " << int{row.Note};
         }
     }
+}
+
+TEST(VirtualKeys, EveryMainKeyboardInstrumentHasOnePlace)
+{
+    std::map<int, int> places; // virtual-key code, how many places give it
+    for (std::uint32_t keycode = 0; keycode < 256; ++keycode)
+        if (const int code = UsKeyAt(keycode); code != 0)
+            ++places[code];
+    constexpr int kVkBackspace = 8;
+    for (const DrumInstrument& row : KitTable) {
+        const bool keypad = row.Key >= 96 && row.Key <= 111;
+        if (!keypad && row.Key != kVkBackspace) {
+            EXPECT_EQ(places[row.Key], 1) << "note " << int{row.Note};
+        }
+    }
+    EXPECT_EQ(places.size(), 48U) << "the 48 keys of a 105-key main keyboard that type";
+}
+
+TEST(VirtualKeys, APlaceDecidesOnlyForTheMainKeyboardsTypingKeys)
+{
+    const auto codeOf = [](int qtKey, std::uint32_t keycode, bool keypad = false) {
+        KeyStroke stroke;
+        stroke.QtKey = qtKey;
+        stroke.Keypad = keypad;
+        stroke.XkbKeycode = keycode;
+        return VirtualKeyOf(stroke);
+    };
+    // The key right of the Brazilian "." key types "/": no US key sits there.
+    EXPECT_EQ(codeOf(Qt::Key_Slash, 97), 0);
+    EXPECT_EQ(codeOf(Qt::Key_Return, 36), 13);
+    EXPECT_EQ(codeOf(Qt::Key_Home, 79, true), 36);
+    EXPECT_EQ(codeOf(Qt::Key_7, 79, true), 103);
 }
 
 TEST(VirtualKeys, TheKeypadsNavigationCodes)

@@ -108,6 +108,7 @@ bool FormRig::Create()
     context.DisplayColorCount = [this] {
         return colorCount;
     };
+    context.KeyPlacesKnown = keyPlacesKnown;
     form = std::make_unique<DrumWindow>(prompts, std::move(context));
     if (!form->FormCreate())
         return false;

@@ -105,6 +105,8 @@ public:
     const std::unique_ptr<FakeHostWindow> fakeHost;
     QuietPrompts prompts;
     int colorCount = 30000;
+    // Whether the window takes native scan codes for xkb keycodes, as on X11 and Wayland.
+    bool keyPlacesKnown = false;
     std::unique_ptr<DrumWindow> form;
 };
 

@@ -9,10 +9,13 @@
 #include "runtime/pictures/PictureModules.h"
 #include "tests/drums/ui/FormRig.h"
 
+#include <QCheckBox>
 #include <QEventLoop>
+#include <QExposeEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -255,6 +258,41 @@ TEST_F(KettraForm, KeysPlayTheKitAndWorkTheTransport)
     EXPECT_EQ(form->ShownLook(), TransportLook::Record);
 }
 
+TEST_F(KettraForm, ARepaintShowsTheTransportStateNotTheLastButton)
+{
+    create();
+    const auto look = [this](TransportLook wanted) {
+        return form->Pictures().Transport(wanted, SizeHighlight::Full);
+    };
+    const QRect bar(QPoint(0, 0), form->Transport->size());
+    // What the window shows: Qt's copy of it, from which the system's repaints are served.
+    const auto onScreen = [this] {
+        return form->screen()
+            ->grabWindow(form->winId())
+            .toImage()
+            .copy(form->Transport->geometry());
+    };
+
+    // Ctrl let go before Return: the release draws nothing, the Rewind button stays down.
+    QTest::keyPress(form, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyRelease(form, Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(form->ShownLook(), TransportLook::Rewind);
+    EXPECT_TRUE(SameArea(onScreen(), look(TransportLook::Rewind), bar));
+    EXPECT_TRUE(SameArea(form->Transport->grab().toImage(), look(TransportLook::Stop), bar))
+        << "painted anew, the bar shows the stopped transport";
+
+    QExposeEvent uncovered{QRegion(form->rect())};
+    QCoreApplication::sendEvent(form->windowHandle(), &uncovered);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(SameArea(onScreen(), look(TransportLook::Stop), bar))
+        << "the window uncovered shows the stopped transport";
+
+    QTest::keyClick(form, Qt::Key_Space, Qt::ControlModifier);
+    QCoreApplication::sendEvent(form->windowHandle(), &uncovered);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(SameArea(onScreen(), look(TransportLook::Play), bar));
+}
+
 TEST_F(KettraForm, WhileRecordingPlayedNotesAreAlsoRecorded)
 {
     create();
@@ -329,6 +367,33 @@ TEST_F(KettraForm, TheSettingsStripOpensTheDialogOnRelease)
               (std::vector<HostMessage>{{HostCmdPlayEvent, 1, packed(0x91, 36, 100)}}));
     EXPECT_TRUE(SameArea(rig.Panel(), kit(KitPicture::LocalHitImage), litRect(kBassDrumAnchor)))
         << "shown on the new channel";
+}
+
+TEST_F(KettraForm, AfterTheSettingsDialogTheKeysPlayTheDrumsAgain)
+{
+    create();
+    // Each time the stay-on-top box is flipped: Cancel keeps the window on top, the first
+    // OK takes it off, the second puts it back.
+    for (QPushButton* const DrumSettingsDialog::*button :
+         {&DrumSettingsDialog::CancelButton, &DrumSettingsDialog::OKButton,
+          &DrumSettingsDialog::OKButton}) {
+        WhenModal<DrumSettingsDialog>([button](DrumSettingsDialog* dialog) {
+            QTest::mouseClick(dialog->OnTopCheckbox, Qt::LeftButton);
+            QTest::mouseClick(dialog->*button, Qt::LeftButton);
+            return true;
+        });
+        clickStrip(*form, kSettingsStrip);
+        const QString closedBy = (form->SettingsDialog->*button)->text();
+
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form)) << closedBy.toStdString();
+        rig.host().messages.clear();
+        // Typed at whatever window has the keyboard now, as the user types.
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Z);
+        EXPECT_EQ(rig.host().Only(HostCmdPlayEvent),
+                  (std::vector<HostMessage>{played(0x99, 36, 90), played(0x89, 36, 64)}))
+            << closedBy.toStdString();
+    }
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(KettraForm, ShowUsedInstrumentsHidesAndReveals)
