@@ -15,7 +15,8 @@ public:
         : m_settings(form.Settings(), form, form.HelpFile())
         , m_filter(form.Settings(), form, form.HelpFile())
         , m_working(form.Settings(), form)
-        , m_text(form.Grid(), form.Intake(), form.Settings(), m_working, form, form.HelpFile())
+        , m_text(form.Grid(), form.Intake(), form.Settings(), m_working, form, form.HelpFile(),
+                 [&form] { return form.ColumnWidths(); })
     {
         form.Dialogs = {[this] { m_settings.exec(); }, [this] { m_filter.exec(); },
                         [this] { m_text.SaveBufferToFile(); },

@@ -4,17 +4,21 @@
 #include "monitor/core/TextFileSave.h"
 #include "monitor/dialogs/FormDesign.h"
 #include "monitor/dialogs/SnapCursorToDefaultButton.h"
+#include "monitor/dialogs/TextTabStops.h"
 #include "monitor/dialogs/WorkingWindow.h"
 #include "runtime/language/Language.h"
 #include "runtime/ui/FormRules.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
 
 namespace velmar::monitor {
 
@@ -46,7 +50,8 @@ QFileDialog* saveDialog(QWidget* parent)
 
 EventTextWindow::EventTextWindow(const EventGridModel& grid, const EventIntake& intake,
                                  const OstraSettings& settings, WorkingWindow& working,
-                                 QWidget& mainWindow, QString helpFile)
+                                 QWidget& mainWindow, QString helpFile,
+                                 GridColumnWidths gridColumnWidths)
     : QDialog(nullptr, SizeableToolWindowFlags())
     , TextArea(Place(new QPlainTextEdit(this), 0, 0, 400, 200))
     , OKButton(button(this, 4025, 0))
@@ -63,6 +68,7 @@ EventTextWindow::EventTextWindow(const EventGridModel& grid, const EventIntake& 
     , m_working(working)
     , m_mainWindow(mainWindow)
     , m_helpFile(std::move(helpFile))
+    , m_gridColumnWidths(std::move(gridColumnWidths))
 {
     setObjectName(QStringLiteral("EventTextWindow"));
     setWindowTitle(LoadNumStr(4042));
@@ -92,7 +98,14 @@ void EventTextWindow::BuildTextBlock()
     m_working.show();
     QCoreApplication::processEvents();
     TextArea->setFocus();
-    TextArea->setPlainText(monitor::BuildTextBlock(m_grid, m_intake.CurrentRow()).Text(u"\n"));
+    const QString text = monitor::BuildTextBlock(m_grid, m_intake.CurrentRow()).Text(u"\n");
+    // The columns line up under the header as they do in the grid.
+    QTextOption layout = TextArea->document()->defaultTextOption();
+    const std::array<int, kGridColumnCount> widths =
+        m_gridColumnWidths ? m_gridColumnWidths() : std::array<int, kGridColumnCount>{};
+    layout.setTabs(TextTabStops(text, QFontMetricsF(TextArea->font()), widths));
+    TextArea->document()->setDefaultTextOption(layout);
+    TextArea->setPlainText(text);
     m_working.hide();
     TextArea->selectAll();
 }

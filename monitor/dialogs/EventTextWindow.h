@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <array>
+#include <functional>
 #include <string_view>
 
 class QFileDialog;
@@ -19,12 +21,16 @@ class WorkingWindow;
 // The event text window: the most recent events as TAB-separated lines, to copy or save.
 // Also saves the whole buffer to a file without showing itself.
 class EventTextWindow : public QDialog {
+public:
+    // The event grid's column widths as they are now, for the text's tab stops.
+    using GridColumnWidths = std::function<std::array<int, kGridColumnCount>()>;
+
     Q_OBJECT
 
 public:
     EventTextWindow(const EventGridModel& grid, const EventIntake& intake,
                     const OstraSettings& settings, WorkingWindow& working, QWidget& mainWindow,
-                    QString helpFile);
+                    QString helpFile, GridColumnWidths gridColumnWidths = {});
 
     // Fills the text area with the header and the most recent events, the whole text
     // selected, while the Working window is up. The caller then shows the window modally.
@@ -65,6 +71,7 @@ private:
     WorkingWindow& m_working;
     QWidget& m_mainWindow;
     QString m_helpFile;
+    GridColumnWidths m_gridColumnWidths;
     bool m_justShown = false;
 };
 

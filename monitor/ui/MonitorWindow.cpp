@@ -308,6 +308,14 @@ void MonitorWindow::SetDefaultRowHeight(int height)
     MIDIGrid->horizontalHeader()->setFixedHeight(height);
 }
 
+std::array<int, kGridColumnCount> MonitorWindow::ColumnWidths() const
+{
+    std::array<int, kGridColumnCount> widths{};
+    for (std::size_t column = 0; column < kGridColumnCount; ++column)
+        widths[column] = MIDIGrid->columnWidth(static_cast<int>(column));
+    return widths;
+}
+
 void MonitorWindow::FormDestroy()
 {
     if (!m_configFile)
@@ -316,8 +324,8 @@ void MonitorWindow::FormDestroy()
     m_settings.WindowTop = toInt16(pos().y());
     m_settings.WindowWidth = toInt16(width());
     m_settings.WindowHeight = toInt16(height());
-    for (std::size_t column = 0; column < kGridColumnCount; ++column)
-        m_settings.ColumnWidths[column] = MIDIGrid->columnWidth(static_cast<int>(column));
+    const std::array<int, kGridColumnCount> widths = ColumnWidths();
+    std::copy(widths.begin(), widths.end(), m_settings.ColumnWidths.begin());
     // A failed write loses only the changes.
     (void)m_configFile->SaveSettings(m_settings);
 }

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -68,6 +69,8 @@ public:
     [[nodiscard]] OstraSettings& Settings() { return m_settings; }
     [[nodiscard]] const EventIntake& Intake() const { return *m_intake; }
     [[nodiscard]] const EventGridModel& Grid() const { return *m_grid; }
+    // The grid's column widths as the user left them.
+    [[nodiscard]] std::array<int, kGridColumnCount> ColumnWidths() const;
 
     // The application lost activation.
     void AppDeactivate();

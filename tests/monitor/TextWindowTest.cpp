@@ -12,10 +12,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <vector>
 
 namespace velmar::monitor::test {
 namespace {
@@ -97,6 +101,52 @@ TEST(EventTextWindow, BuildsTheRecentEventsSelectedWithTheWorkingWindowGone)
     TextRig empty;
     empty.textWindow.BuildTextBlock();
     EXPECT_EQ(empty.memoBytes(), "Evt #\tTime (mS)\tSource\tRaw\tStatus\tChan\tData 1\tData 2\r\n");
+}
+
+// Each column starts at one place on every line, no further left than in the grid, however
+// long the texts of the columns before it.
+TEST(EventTextWindow, ColumnsLineUpAsInTheGrid)
+{
+    QWidget mainWindow;
+    MonitorRig monitor;
+    WorkingWindow working{monitor.settings, mainWindow};
+    const std::array<int, kGridColumnCount> grid = {37, 55, 39, 50, 90, 30, 120, 120};
+    EventTextWindow window(monitor.grid, monitor.intake, monitor.settings, working, mainWindow,
+                           QString(), [&grid] { return grid; });
+    monitor.Send(0x90, 60, 100);
+    monitor.Send(0xF1, 0x35);        // a long status name
+    monitor.Send(0xB3, 64, 127, 12); // a long controller name, another source
+    monitor.Send(0xF6);              // a system message with no data
+    (void)monitor.Pass();
+    window.BuildTextBlock();
+    window.show();
+
+    QPlainTextEdit& text = *window.TextArea;
+    std::vector<std::vector<int>> starts; // the x of each column's first letter, by line
+    for (QTextBlock line = text.document()->begin(); line.isValid(); line = line.next()) {
+        if (line.text().isEmpty())
+            continue; // after the last line's end
+        std::vector<int> xs;
+        QTextCursor cursor(line);
+        xs.push_back(text.cursorRect(cursor).x());
+        for (int at = 0; at < line.length() - 1; ++at) {
+            if (line.text()[at] != QLatin1Char('\t'))
+                continue;
+            cursor.setPosition(line.position() + at + 1);
+            xs.push_back(text.cursorRect(cursor).x());
+        }
+        starts.push_back(xs);
+    }
+    ASSERT_EQ(starts.size(), 5U) << "the header and four events";
+    int gridStart = starts[0][0];
+    for (std::size_t column = 0; column < kGridColumnCount; ++column) {
+        for (const std::vector<int>& line : starts) {
+            ASSERT_EQ(line.size(), kGridColumnCount);
+            EXPECT_EQ(line[column], starts[0][column]) << "column " << column;
+        }
+        EXPECT_GE(starts[0][column], gridStart) << "column " << column;
+        gridStart += grid[column];
+    }
 }
 
 TEST(EventTextWindow, SelectAllClearAndCopyWorkOnTheSelection)
