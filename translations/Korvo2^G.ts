@@ -2818,5 +2818,50 @@
         <extracomment>One-Based Numbering (Channels)</extracomment>
         <translation>Zählung ab 1 (Kanäle)</translation>
     </message>
+    <message>
+        <source>15600</source>
+        <extracomment>&amp;Find...</extracomment>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>15601</source>
+        <extracomment>&amp;Copy</extracomment>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>15604</source>
+        <extracomment>Find</extracomment>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>15605</source>
+        <extracomment>Find &amp;what:</extracomment>
+        <translation>Suchen &amp;nach:</translation>
+    </message>
+    <message>
+        <source>15606</source>
+        <extracomment>Find &amp;Next</extracomment>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>15607</source>
+        <extracomment>Find &amp;Previous</extracomment>
+        <translation>&amp;Rückwärts suchen</translation>
+    </message>
+    <message>
+        <source>15608</source>
+        <extracomment>Close</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>15609</source>
+        <extracomment>Not found.</extracomment>
+        <translation>Nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>15610</source>
+        <extracomment>Went on from the other end of the list.</extracomment>
+        <translation>Vom anderen Ende der Liste aus weitergesucht.</translation>
+    </message>
 </context>
 </TS>

@@ -2818,5 +2818,50 @@
         <extracomment>One-Based Numbering (Channels)</extracomment>
         <translation>1 から数える (チャンネル)</translation>
     </message>
+    <message>
+        <source>15600</source>
+        <extracomment>&amp;Find...</extracomment>
+        <translation>検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>15601</source>
+        <extracomment>&amp;Copy</extracomment>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>15604</source>
+        <extracomment>Find</extracomment>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>15605</source>
+        <extracomment>Find &amp;what:</extracomment>
+        <translation>検索する文字列(&amp;W):</translation>
+    </message>
+    <message>
+        <source>15606</source>
+        <extracomment>Find &amp;Next</extracomment>
+        <translation>次を検索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>15607</source>
+        <extracomment>Find &amp;Previous</extracomment>
+        <translation>前を検索(&amp;P)</translation>
+    </message>
+    <message>
+        <source>15608</source>
+        <extracomment>Close</extracomment>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>15609</source>
+        <extracomment>Not found.</extracomment>
+        <translation>見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>15610</source>
+        <extracomment>Went on from the other end of the list.</extracomment>
+        <translation>リストの反対側の端から検索を続けました。</translation>
+    </message>
 </context>
 </TS>

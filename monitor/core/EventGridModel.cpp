@@ -66,8 +66,8 @@ QVariant EventGridModel::headerData(int section, Qt::Orientation orientation, in
 
 Qt::ItemFlags EventGridModel::flags(const QModelIndex& index) const
 {
-    // Shown only: no editing and no selection.
-    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+    // Shown only; rows are selected to be copied or saved.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 } // namespace velmar::monitor

@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolTip>
 
 #include <algorithm>
@@ -48,13 +49,16 @@ QString ShownCellText(const QFontMetrics& metrics, const QString& text, int widt
 void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const
 {
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    if (selected)
+        painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
     const QString text = index.data(Qt::DisplayRole).toString();
     if (text.isEmpty())
         return;
     painter->save();
     painter->setClipRect(option.rect);
     painter->setFont(option.font);
-    painter->setPen(option.palette.color(QPalette::Text));
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(option.rect.adjusted(kTextIndent, 0, 0, 0),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       ShownCellText(option.fontMetrics, text, textWidth(option)));

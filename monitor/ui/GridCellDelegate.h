@@ -16,7 +16,8 @@ namespace velmar::monitor {
 [[nodiscard]] QString ShownCellText(const QFontMetrics& metrics, const QString& text, int width);
 
 // Draws a grid cell as a string grid does, the text 2 pixels in from the left; a text too
-// long for its cell ends in "…" and shows whole as the cell's tooltip.
+// long for its cell ends in "…" and shows whole as the cell's tooltip. Selected rows are
+// drawn in the highlight colours.
 class GridCellDelegate : public QAbstractItemDelegate {
 public:
     using QAbstractItemDelegate::QAbstractItemDelegate;

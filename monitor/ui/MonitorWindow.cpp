@@ -5,6 +5,7 @@
 #include "monitor/ui/ApplicationIdle.h"
 #include "monitor/ui/DrawingArea.h"
 #include "monitor/ui/GridCellDelegate.h"
+#include "monitor/ui/GridContextMenu.h"
 #include "monitor/ui/HelpContext.h"
 #include "monitor/ui/MainFormRules.h"
 #include "monitor/ui/TopmostBracket.h"
@@ -233,6 +234,7 @@ void MonitorWindow::FormCreate()
     m_grid = new EventGridModel(m_settings.DisplayEventCount, this);
     m_intake = std::make_unique<EventIntake>(m_hostLink->Block(), m_settings, *m_grid, m_clock);
     MIDIGrid->setModel(m_grid);
+    m_gridMenu = new GridContextMenu(*MIDIGrid, *m_grid, *m_intake, m_settings, *this);
     m_idle = std::make_unique<ApplicationIdle>([this] { return AppIdle(); });
 
     LoadPictures();

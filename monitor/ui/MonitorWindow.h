@@ -27,6 +27,7 @@ namespace velmar::monitor {
 
 class ApplicationIdle;
 class EventGridModel;
+class GridContextMenu;
 class DrawingArea;
 
 // What the main window takes from around it: the directories and path of the program and
@@ -69,6 +70,7 @@ public:
     [[nodiscard]] OstraSettings& Settings() { return m_settings; }
     [[nodiscard]] const EventIntake& Intake() const { return *m_intake; }
     [[nodiscard]] const EventGridModel& Grid() const { return *m_grid; }
+    [[nodiscard]] GridContextMenu& GridMenu() const { return *m_gridMenu; }
     // The grid's column widths as the user left them.
     [[nodiscard]] std::array<int, kGridColumnCount> ColumnWidths() const;
 
@@ -160,6 +162,7 @@ private:
     SystemClock m_clock;
     EventGridModel* m_grid = nullptr;
     std::unique_ptr<EventIntake> m_intake;
+    GridContextMenu* m_gridMenu = nullptr; // the grid's child
     std::unique_ptr<ApplicationIdle> m_idle;
 };
 

@@ -594,6 +594,15 @@ constexpr std::array kTable = {
     NumberedString{15272, "Decimal Display (Data)"},
     NumberedString{15273, "One-Based Numbering (Programs)"},
     NumberedString{15274, "One-Based Numbering (Channels)"},
+    NumberedString{15600, "&Find..."},
+    NumberedString{15601, "&Copy"},
+    NumberedString{15604, "Find"},
+    NumberedString{15605, "Find &what:"},
+    NumberedString{15606, "Find &Next"},
+    NumberedString{15607, "Find &Previous"},
+    NumberedString{15608, "Close"},
+    NumberedString{15609, "Not found."},
+    NumberedString{15610, "Went on from the other end of the list."},
 };
 
 // The lookup is a binary search.

@@ -124,7 +124,8 @@ TEST(MonitorWindow, GridHasTheSettingsRowsUnderEightTitles)
     EXPECT_TRUE(grid.verticalHeader()->isHidden()) << "no fixed column";
     EXPECT_EQ(grid.rowHeight(0), 16);
     EXPECT_EQ(grid.horizontalHeader()->height(), 16);
-    EXPECT_EQ(grid.selectionMode(), QAbstractItemView::NoSelection);
+    EXPECT_EQ(grid.selectionMode(), QAbstractItemView::ExtendedSelection) << "rows, to copy";
+    EXPECT_EQ(grid.selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(grid.horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
     EXPECT_EQ(grid.geometry(), QRect(0, 84, 598, 453 - 85));
 }

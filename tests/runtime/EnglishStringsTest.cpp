@@ -27,11 +27,11 @@ TEST(EnglishStrings, TableIsSortedWithEachNumberOnce)
 TEST(EnglishStrings, LookupFindsEveryEntryAndMissesGaps)
 {
     const auto table = englishStrings();
-    EXPECT_EQ(textOf(28), "Error");                             // first
-    EXPECT_EQ(textOf(15274), "One-Based Numbering (Channels)"); // last
+    EXPECT_EQ(textOf(28), "Error");                                      // first
+    EXPECT_EQ(textOf(15610), "Went on from the other end of the list."); // last
     EXPECT_EQ(textOf(3565), "Could not communicate with EXE, exiting program.");
     EXPECT_EQ(table.front().number, 28);
-    EXPECT_EQ(table.back().number, 15274);
+    EXPECT_EQ(table.back().number, 15610);
 
     for (const auto& entry : table) {
         const auto found = englishString(entry.number);
@@ -51,12 +51,14 @@ TEST(EnglishStrings, GroupsHaveNoHoles)
         std::uint16_t last;
     };
     // Instrument names, drum settings, key hints, drum captions, event and controller names,
-    // data labels, decimal event names, hex controller names, filter options, host link texts.
+    // data labels, decimal event names, hex controller names, filter options, host link texts,
+    // the grid's menu and find window.
     for (const Range range :
          {Range{3500, 3560}, Range{3565, 3581}, Range{3710, 3785}, Range{3835, 4000},
           Range{4003, 4012}, Range{4014, 4023}, Range{4025, 4043}, Range{4046, 4056},
           Range{4058, 4060}, Range{4080, 4085}, Range{4098, 4100}, Range{4642, 4646},
-          Range{4669, 4680}, Range{15109, 15259}, Range{15270, 15274}}) {
+          Range{4669, 4680}, Range{15109, 15259}, Range{15270, 15274}, Range{15600, 15601},
+          Range{15604, 15610}}) {
         for (int n = range.first; n <= range.last; ++n)
             EXPECT_TRUE(englishString(static_cast<std::uint16_t>(n)).has_value()) << n;
     }
