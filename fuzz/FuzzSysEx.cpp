@@ -35,6 +35,7 @@ public:
     GridRow& current() { return m_rows[m_current]; }
     [[nodiscard]] std::size_t opened() const { return m_opened; }
     [[nodiscard]] const QString& shown() const { return m_shown; }
+    [[nodiscard]] const std::vector<std::uint8_t>& kept() const { return m_kept; }
 
     void finishCurrent()
     {
@@ -54,12 +55,18 @@ public:
         return &current();
     }
 
+    void KeepDumpBytes(std::span<const std::uint8_t> bytes) override
+    {
+        m_kept.insert(m_kept.end(), bytes.begin(), bytes.end());
+    }
+
 private:
     std::size_t m_limit;
     std::size_t m_opened = 0;
     std::array<GridRow, 2> m_rows{};
     std::size_t m_current = 0;
     QString m_shown;
+    std::vector<std::uint8_t> m_kept;
 };
 
 std::uint16_t nextPosition(std::uint16_t position)
@@ -158,6 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string_view prefix = settings.DecimalEventTypes != 0 ? "#" : "$";
     QString expected;
+    std::vector<std::uint8_t> expectedBytes;
     for (std::size_t i = 0; i < bytesShown; ++i) {
         if (i % kBytesPerCell == 0)
             expected += QLatin1StringView(prefix);
@@ -165,8 +173,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::to_integer<std::uint8_t>(block[HostLinkBlock::kSysExOffset + positions[i]]);
         expected += QLatin1StringView(settings.DecimalEventTypes != 0 ? DecByteText(byte)
                                                                       : HexByteText(byte));
+        expectedBytes.push_back(byte);
     }
     Require(rows.shown() == expected, "the rows do not show the dump's bytes");
+    Require(rows.kept() == expectedBytes, "the rows do not keep the bytes they show");
 
     if (cut) {
         Require(formatter.SysExReadPos() ==

@@ -2829,6 +2829,11 @@
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
+        <source>15602</source>
+        <extracomment>Save &amp;SysEx...</extracomment>
+        <translation>&amp;SysEx speichern...</translation>
+    </message>
+    <message>
         <source>15604</source>
         <extracomment>Find</extracomment>
         <translation>Suchen</translation>
@@ -2862,6 +2867,31 @@
         <source>15610</source>
         <extracomment>Went on from the other end of the list.</extracomment>
         <translation>Vom anderen Ende der Liste aus weitergesucht.</translation>
+    </message>
+    <message>
+        <source>15611</source>
+        <extracomment>Save SysEx Dump</extracomment>
+        <translation>SysEx-Dump speichern</translation>
+    </message>
+    <message>
+        <source>15612</source>
+        <extracomment>SysEx Files (*.syx)</extracomment>
+        <translation>SysEx-Dateien (*.syx)</translation>
+    </message>
+    <message>
+        <source>15615</source>
+        <extracomment>%1 could not be saved: %2. Any earlier file of that name is unchanged.</extracomment>
+        <translation>%1 konnte nicht gespeichert werden: %2. Eine ältere Datei dieses Namens ist unverändert.</translation>
+    </message>
+    <message>
+        <source>15616</source>
+        <extracomment>the file could not be written in full</extracomment>
+        <translation>die Datei konnte nicht vollständig geschrieben werden</translation>
+    </message>
+    <message>
+        <source>15617</source>
+        <extracomment>%1 SysEx dumps are not whole on display and were left out.</extracomment>
+        <translation>%1 SysEx-Dumps sind nicht vollständig zu sehen und wurden ausgelassen.</translation>
     </message>
 </context>
 </TS>

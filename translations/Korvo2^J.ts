@@ -2829,6 +2829,11 @@
         <translation>コピー(&amp;C)</translation>
     </message>
     <message>
+        <source>15602</source>
+        <extracomment>Save &amp;SysEx...</extracomment>
+        <translation>SysEx を保存(&amp;S)...</translation>
+    </message>
+    <message>
         <source>15604</source>
         <extracomment>Find</extracomment>
         <translation>検索</translation>
@@ -2862,6 +2867,31 @@
         <source>15610</source>
         <extracomment>Went on from the other end of the list.</extracomment>
         <translation>リストの反対側の端から検索を続けました。</translation>
+    </message>
+    <message>
+        <source>15611</source>
+        <extracomment>Save SysEx Dump</extracomment>
+        <translation>SysEx ダンプの保存</translation>
+    </message>
+    <message>
+        <source>15612</source>
+        <extracomment>SysEx Files (*.syx)</extracomment>
+        <translation>SysEx ファイル (*.syx)</translation>
+    </message>
+    <message>
+        <source>15615</source>
+        <extracomment>%1 could not be saved: %2. Any earlier file of that name is unchanged.</extracomment>
+        <translation>%1 を保存できませんでした: %2。同じ名前の以前のファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>15616</source>
+        <extracomment>the file could not be written in full</extracomment>
+        <translation>ファイルを最後まで書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>15617</source>
+        <extracomment>%1 SysEx dumps are not whole on display and were left out.</extracomment>
+        <translation>%1 個の SysEx ダンプは全体が表示されていないため除外しました。</translation>
     </message>
 </context>
 </TS>

@@ -179,15 +179,19 @@ EventFormatter::Outcome EventFormatter::dumpSysEx(GridRow& row, ContinuationRows
     const SysExView dump = m_block.SysEx(m_sysExReadPos, m_sysExEndPos).value_or(SysExView{});
     GridRow* current = &row;
     std::size_t inRow = 0;
+    // The row's bytes are kept as they are read, the same instant their texts are written.
+    std::array<std::uint8_t, 2 * kSysExBytesPerCell> rowBytes{};
     std::uint16_t position = m_sysExReadPos;
     for (const std::span<const std::byte> part : {dump.head, dump.tail}) {
         for (const std::byte byte : part) {
             GridCell& cell = (*current)[inRow < kSysExBytesPerCell ? kData1Column : kData2Column];
             if (inRow % kSysExBytesPerCell == 0)
                 cell += prefix;
-            appendRaw(cell, std::to_integer<std::uint8_t>(byte));
+            rowBytes[inRow] = std::to_integer<std::uint8_t>(byte);
+            appendRaw(cell, rowBytes[inRow]);
             position = nextSysExPosition(position);
             if (++inRow == 2 * kSysExBytesPerCell) {
+                more.KeepDumpBytes(rowBytes);
                 inRow = 0;
                 m_sysExReadPos = position;
                 current = more.OpenContinuationRow();
@@ -196,6 +200,7 @@ EventFormatter::Outcome EventFormatter::dumpSysEx(GridRow& row, ContinuationRows
             }
         }
     }
+    more.KeepDumpBytes(std::span(rowBytes.data(), inRow));
     m_sysExReadPos = m_sysExEndPos;
 
     current = more.OpenContinuationRow();

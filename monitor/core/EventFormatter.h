@@ -7,6 +7,7 @@
 #include "runtime/HostLinkBlock.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace velmar::monitor {
@@ -21,6 +22,8 @@ public:
     // The next row, numbered, timed and sourced like the event's own; nothing when the
     // display is full and stops.
     [[nodiscard]] virtual GridRow* OpenContinuationRow() = 0;
+    // The dump's bytes that the current row shows, as the SysEx area holds them now.
+    virtual void KeepDumpBytes(std::span<const std::uint8_t> bytes) = 0;
 
 protected:
     ~ContinuationRows() = default;

@@ -10,6 +10,8 @@ namespace velmar::monitor {
 
 namespace {
 
+constexpr std::uint8_t kSysExEnd = 0xF7; // its event writes the dump
+
 // Readings of the millisecond clock wrap, so "later" is a positive signed difference.
 bool isAfter(std::uint32_t now, std::uint32_t moment)
 {
@@ -164,7 +166,11 @@ bool EventIntake::show(const RingEvent& event)
     else
         setNumber(row[kSourceColumn], event.Source);
 
+    const std::int32_t firstRow = m_currentRow;
+    if (event.Message.status() == kSysExEnd)
+        m_grid.rows().Event(firstRow).kind = RowEvent::Kind::DumpStart;
     const EventFormatter::Outcome outcome = m_formatter.Format(event, row, *this);
+    keepEvent(firstRow, event, outcome);
     if (outcome == EventFormatter::Outcome::DisplayFull)
         return false;
     if (outcome == EventFormatter::Outcome::RowKeptForNextEvent)
@@ -188,7 +194,36 @@ GridRow* EventIntake::OpenContinuationRow()
     scrollToShow(m_currentRow);
     GridRow& row = startRow(m_currentRow);
     row[kSourceColumn] += m_source == 0 ? m_formatter.texts().Ext : m_formatter.texts().Int;
+    m_grid.rows().Event(m_currentRow).kind = RowEvent::Kind::DumpMore;
     return &row;
+}
+
+void EventIntake::KeepDumpBytes(std::span<const std::uint8_t> bytes)
+{
+    RowEvent& kept = m_grid.rows().Event(m_currentRow);
+    const std::size_t count = std::min(bytes.size(), kept.bytes.size());
+    std::copy_n(bytes.begin(), count, kept.bytes.begin());
+    kept.byteCount = static_cast<std::uint8_t>(count);
+}
+
+// What the rows were written from goes with them. A SysEx start keeps nothing: the next
+// shown event takes its row over.
+void EventIntake::keepEvent(std::int32_t row, const RingEvent& event,
+                            EventFormatter::Outcome outcome)
+{
+    const std::uint8_t status = event.Message.status();
+    if (status == kSysExEnd) {
+        if (outcome == EventFormatter::Outcome::Written)
+            m_grid.rows().Event(m_currentRow).kind = RowEvent::Kind::DumpEnd;
+        return;
+    }
+    if (outcome != EventFormatter::Outcome::Written)
+        return;
+    RowEvent& kept = m_grid.rows().Event(row);
+    kept.kind = RowEvent::Kind::Message;
+    kept.status = status;
+    kept.data1 = event.Message.data1();
+    kept.data2 = event.Message.data2();
 }
 
 // An event's row starts empty, so no cell of an older event stays beside it, and holds the
@@ -201,6 +236,7 @@ GridRow& EventIntake::startRow(std::int32_t row)
     m_grid.rows().ClearRow(row);
     GridRow& cells = m_grid.rows().Row(row);
     setNumber(cells[kTimeColumn], m_elapsedMs);
+    m_grid.rows().Event(row).timeMs = m_elapsedMs;
     if (m_firstWritten == 0) {
         m_firstWritten = row;
         m_lastWritten = row;

@@ -78,6 +78,8 @@ private:
     [[nodiscard]] bool takeIn(const RingEvent& event);
     [[nodiscard]] bool show(const RingEvent& event);
     [[nodiscard]] GridRow* OpenContinuationRow() override;
+    void KeepDumpBytes(std::span<const std::uint8_t> bytes) override;
+    void keepEvent(std::int32_t row, const RingEvent& event, EventFormatter::Outcome outcome);
     GridRow& startRow(std::int32_t row);
     void writeNumber(std::int32_t row);
     void scrollToShow(std::int32_t row);

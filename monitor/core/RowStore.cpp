@@ -8,6 +8,7 @@ void RowStore::ClearRow(std::int32_t row)
 {
     for (GridCell& cell : Row(row))
         cell.clear();
+    Event(row) = RowEvent{};
 }
 
 void RowStore::Clear()
@@ -15,6 +16,7 @@ void RowStore::Clear()
     for (GridRow& row : m_rows)
         for (GridCell& cell : row)
             cell.clear();
+    std::fill(m_events.begin(), m_events.end(), RowEvent{});
 }
 
 std::int32_t RowStore::Resize(std::int32_t rowCount)
@@ -23,6 +25,8 @@ std::int32_t RowStore::Resize(std::int32_t rowCount)
     const std::int32_t count = std::clamp<std::int32_t>(rowCount, 1, kMaxDisplayEventCount);
     m_rows.assign(static_cast<std::size_t>(count), GridRow{});
     m_rows.shrink_to_fit();
+    m_events.assign(static_cast<std::size_t>(count), RowEvent{});
+    m_events.shrink_to_fit();
     return count;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monitor/core/GridCell.h"
+#include "monitor/core/RowEvent.h"
 
 #include <cstdint>
 #include <vector>
@@ -8,7 +9,8 @@
 namespace velmar::monitor {
 
 // The grid's event rows, numbered 1 to RowCount as in the grid (whose row 0 is the
-// header). The intake loop uses them as a ring; the text export reads them back.
+// header), each with the event it was written from. The intake loop uses them as a ring;
+// the text export and the saves read them back.
 class RowStore {
 public:
     explicit RowStore(std::int32_t rowCount = 1) { Resize(rowCount); }
@@ -18,6 +20,8 @@ public:
     // `row` is 1 to RowCount.
     [[nodiscard]] GridRow& Row(std::int32_t row) { return m_rows[index(row)]; }
     [[nodiscard]] const GridRow& Row(std::int32_t row) const { return m_rows[index(row)]; }
+    [[nodiscard]] RowEvent& Event(std::int32_t row) { return m_events[index(row)]; }
+    [[nodiscard]] const RowEvent& Event(std::int32_t row) const { return m_events[index(row)]; }
     [[nodiscard]] QStringView Text(std::int32_t row, std::size_t column) const
     {
         return Row(row)[column].text();
@@ -37,6 +41,7 @@ private:
     }
 
     std::vector<GridRow> m_rows;
+    std::vector<RowEvent> m_events;
 };
 
 } // namespace velmar::monitor

@@ -4,16 +4,21 @@
 #include "monitor/core/EventIntake.h"
 #include "monitor/core/RowCopy.h"
 #include "monitor/core/RowsOnDisplay.h"
+#include "monitor/core/SysExDump.h"
+#include "monitor/core/WholeFileSave.h"
 #include "monitor/ui/FindBar.h"
+#include "monitor/ui/TopmostBracket.h"
 #include "runtime/language/Language.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTableView>
 
 #include <algorithm>
@@ -24,6 +29,10 @@ namespace {
 
 constexpr std::uint16_t kFindItem = 15600;
 constexpr std::uint16_t kCopyItem = 15601;
+constexpr std::uint16_t kSaveSysExItem = 15602;
+constexpr std::uint16_t kSaveSysExTitle = 15611;
+constexpr std::uint16_t kSysExFiles = 15612;
+constexpr std::uint16_t kDumpsLeftOut = 15617;
 
 QAction* action(QObject* owner, const QString& text, const QKeySequence& shortcut = {})
 {
@@ -31,6 +40,16 @@ QAction* action(QObject* owner, const QString& text, const QKeySequence& shortcu
     item->setShortcut(shortcut);
     item->setShortcutContext(Qt::WindowShortcut);
     return item;
+}
+
+QFileDialog* saveDialog(QWidget& parent, std::uint16_t title, std::uint16_t filter,
+                        const QString& suffix)
+{
+    auto* dialog = new QFileDialog(&parent, LoadNumStr(title), QString(), LoadNumStr(filter));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(suffix);
+    return dialog;
 }
 
 } // namespace
@@ -42,10 +61,12 @@ GridContextMenu::GridContextMenu(QTableView& grid, const EventGridModel& model,
     , Menu(new QMenu(&grid))
     , FindAction(action(this, LoadNumStr(kFindItem), QKeySequence::Find))
     , CopyAction(action(this, LoadNumStr(kCopyItem), QKeySequence::Copy))
+    , SaveSysExAction(action(this, LoadNumStr(kSaveSysExItem)))
     , FindNextAction(action(this, {}, QKeySequence(Qt::Key_F3)))
     , FindPreviousAction(action(this, {}, QKeySequence(Qt::SHIFT | Qt::Key_F3)))
     , MenuKeyAction(action(this, {}, QKeySequence(Qt::SHIFT | Qt::Key_F10)))
     , Finder(new FindBar(window))
+    , SysExDialog(saveDialog(window, kSaveSysExTitle, kSysExFiles, QStringLiteral("syx")))
     , m_grid(grid)
     , m_model(model)
     , m_intake(intake)
@@ -55,6 +76,7 @@ GridContextMenu::GridContextMenu(QTableView& grid, const EventGridModel& model,
     Menu->setObjectName(QStringLiteral("GridContextMenu"));
     Menu->addAction(FindAction);
     Menu->addAction(CopyAction);
+    Menu->addAction(SaveSysExAction);
     // Only the grid has the rows the menu works on.
     MenuKeyAction->setShortcutContext(Qt::WidgetShortcut);
     m_grid.addAction(MenuKeyAction);
@@ -74,9 +96,13 @@ GridContextMenu::GridContextMenu(QTableView& grid, const EventGridModel& model,
             [this] { Find(SearchDirection::Backward); });
     connect(Finder, &FindBar::FindRequested, this, &GridContextMenu::Find);
     connect(CopyAction, &QAction::triggered, this, &GridContextMenu::Copy);
+    connect(SaveSysExAction, &QAction::triggered, this, &GridContextMenu::SaveSysEx);
     connect(MenuKeyAction, &QAction::triggered, this, [this] { Popup(currentRowPosition()); });
     // The shortcuts work whatever the menu last showed; each item checks for itself.
-    connect(Menu, &QMenu::aboutToHide, this, [this] { CopyAction->setEnabled(true); });
+    connect(Menu, &QMenu::aboutToHide, this, [this] {
+        CopyAction->setEnabled(true);
+        SaveSysExAction->setEnabled(true);
+    });
 }
 
 std::vector<std::int32_t> GridContextMenu::rowsOnDisplay() const
@@ -101,7 +127,11 @@ std::vector<std::int32_t> GridContextMenu::SelectedRows() const
 
 void GridContextMenu::UpdateActions()
 {
-    CopyAction->setEnabled(!SelectedRows().empty());
+    const std::vector<std::int32_t> selected = SelectedRows();
+    CopyAction->setEnabled(!selected.empty());
+    const std::vector<std::int32_t> order = rowsOnDisplay();
+    SaveSysExAction->setEnabled(!selected.empty() &&
+                                SysExFileOf(m_model.rows(), order, selected).Dumps > 0);
 }
 
 void GridContextMenu::Popup(QPoint globalPosition)
@@ -138,6 +168,44 @@ void GridContextMenu::Copy()
     if (rows.empty())
         return;
     QGuiApplication::clipboard()->setText(RowsText(m_model, rows, u"\n"));
+}
+
+void GridContextMenu::SaveSysEx()
+{
+    // Taken before the dialog opens: the display goes on filling meanwhile and may wrap.
+    const SysExFile file = SysExFileOf(m_model.rows(), rowsOnDisplay(), SelectedRows());
+    if (file.Dumps == 0)
+        return;
+    const TopmostBracket bracket(m_window, m_settings);
+    if (SysExDialog->exec() != QDialog::Accepted || SysExDialog->selectedFiles().isEmpty())
+        return;
+    saveSysEx(SysExDialog->selectedFiles().constFirst(), file);
+}
+
+void GridContextMenu::SaveSysExTo(const QString& path)
+{
+    saveSysEx(path, SysExFileOf(m_model.rows(), rowsOnDisplay(), SelectedRows()));
+}
+
+void GridContextMenu::saveSysEx(const QString& path, const SysExFile& file)
+{
+    if (file.Dumps == 0)
+        return;
+    if (const std::optional<QString> failure = SaveWholeFile(path, file.Bytes)) {
+        tell(*failure);
+        return;
+    }
+    if (file.NotWhole > 0)
+        tell(LoadNumStr(kDumpsLeftOut).arg(file.NotWhole));
+}
+
+void GridContextMenu::tell(const QString& text)
+{
+    const TopmostBracket bracket(m_window, m_settings);
+    QMessageBox box(QMessageBox::Information, m_window.windowTitle(), text, QMessageBox::Ok,
+                    &m_window);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void GridContextMenu::selectRow(std::int32_t row)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAction;
+class QFileDialog;
 class QMenu;
 class QTableView;
 
@@ -18,11 +19,12 @@ class EventGridModel;
 class EventIntake;
 class FindBar;
 struct OstraSettings;
+struct SysExFile;
 
 // The menu of the grid's rows (right click, the Menu key or Shift+F10) and the shortcuts
-// of its items: find (Ctrl+F, F3 and Shift+F3 for the next and previous match) and copy
-// (Ctrl+C). It lets the grid select rows; the grid's looks and contents are otherwise the
-// main window's.
+// of its items: find (Ctrl+F, F3 and Shift+F3 for the next and previous match), copy
+// (Ctrl+C) and saving the selected SysEx dumps. It lets the grid select rows; the grid's
+// looks and contents are otherwise the main window's.
 class GridContextMenu : public QObject {
     Q_OBJECT
 
@@ -45,14 +47,23 @@ public:
     void Find(SearchDirection direction);
     // The selected rows to the clipboard as the text export writes them.
     void Copy();
+    // Asks for a file and saves the selected dumps to it.
+    void SaveSysEx();
+    // Saves the dumps that the selected rows belong to, whole ones only, oldest first, as a
+    // .syx file at `path`; says so when some were left out or the save failed. Nothing is
+    // written when no whole dump is selected.
+    void SaveSysExTo(const QString& path);
 
     QMenu* const Menu;
     QAction* const FindAction;
     QAction* const CopyAction;
+    QAction* const SaveSysExAction;
     QAction* const FindNextAction;
     QAction* const FindPreviousAction;
     QAction* const MenuKeyAction;
     FindBar* const Finder;
+    // Each keeps the folder last chosen while the program runs.
+    QFileDialog* const SysExDialog;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +72,8 @@ private:
     [[nodiscard]] std::vector<std::int32_t> rowsOnDisplay() const;
     [[nodiscard]] QPoint currentRowPosition() const;
     void selectRow(std::int32_t row);
+    void saveSysEx(const QString& path, const SysExFile& file);
+    void tell(const QString& text);
 
     QTableView& m_grid;
     const EventGridModel& m_model;

@@ -596,6 +596,7 @@ constexpr std::array kTable = {
     NumberedString{15274, "One-Based Numbering (Channels)"},
     NumberedString{15600, "&Find..."},
     NumberedString{15601, "&Copy"},
+    NumberedString{15602, "Save &SysEx..."},
     NumberedString{15604, "Find"},
     NumberedString{15605, "Find &what:"},
     NumberedString{15606, "Find &Next"},
@@ -603,6 +604,11 @@ constexpr std::array kTable = {
     NumberedString{15608, "Close"},
     NumberedString{15609, "Not found."},
     NumberedString{15610, "Went on from the other end of the list."},
+    NumberedString{15611, "Save SysEx Dump"},
+    NumberedString{15612, "SysEx Files (*.syx)"},
+    NumberedString{15615, "%1 could not be saved: %2. Any earlier file of that name is unchanged."},
+    NumberedString{15616, "the file could not be written in full"},
+    NumberedString{15617, "%1 SysEx dumps are not whole on display and were left out."},
 };
 
 // The lookup is a binary search.

@@ -13,8 +13,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
 
 namespace velmar::monitor::test {
 namespace {
@@ -22,6 +26,15 @@ namespace {
 QString cell(const MonitorWindow& form, std::int32_t row, std::size_t column)
 {
     return form.Grid().rows().Text(row, column).toString();
+}
+
+// Selects one row as a click does; QTableView::selectRow would go by the modifier keys a
+// key click of the test may have left.
+void chooseRow(MonitorWindow& form, int modelRow)
+{
+    const QModelIndex index = form.Grid().index(modelRow, 0);
+    form.MIDIGrid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                                QItemSelectionModel::Rows);
 }
 
 // The demo song's first events, then the host stopped.
@@ -40,9 +53,10 @@ TEST(GridContextMenu, RightClickAndTheMenuKeysOpenItWithNumberedItems)
     FormRig rig;
     MonitorWindow& form = withSong(rig);
     GridContextMenu& menu = form.GridMenu();
-    ASSERT_EQ(menu.Menu->actions().size(), 2);
+    ASSERT_EQ(menu.Menu->actions().size(), 3);
     EXPECT_EQ(menu.FindAction->text(), QStringLiteral("&Find..."));
     EXPECT_EQ(menu.CopyAction->text(), QStringLiteral("&Copy"));
+    EXPECT_EQ(menu.SaveSysExAction->text(), QStringLiteral("Save &SysEx..."));
 
     const QRect row2 = form.MIDIGrid->visualRect(form.Grid().index(1, 4));
     QContextMenuEvent click(QContextMenuEvent::Mouse, row2.center(),
@@ -50,15 +64,53 @@ TEST(GridContextMenu, RightClickAndTheMenuKeysOpenItWithNumberedItems)
     QCoreApplication::sendEvent(form.MIDIGrid->viewport(), &click);
     EXPECT_TRUE(menu.Menu->isVisible());
     EXPECT_FALSE(menu.CopyAction->isEnabled()) << "nothing selected yet";
+    EXPECT_FALSE(menu.SaveSysExAction->isEnabled());
     menu.Menu->hide();
     EXPECT_TRUE(menu.CopyAction->isEnabled()) << "the shortcut checks for itself";
 
-    form.MIDIGrid->selectRow(1);
+    chooseRow(form, 1);
     form.MIDIGrid->setFocus();
     QTest::keyClick(form.MIDIGrid, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(menu.Menu->isVisible());
     EXPECT_TRUE(menu.CopyAction->isEnabled());
+    EXPECT_TRUE(menu.SaveSysExAction->isEnabled()) << "the song's first event is a dump";
     menu.Menu->hide();
+
+    chooseRow(form, 2); // Song Select
+    menu.UpdateActions();
+    EXPECT_FALSE(menu.SaveSysExAction->isEnabled());
+}
+
+std::string contentsOf(const QString& path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST(GridContextMenu, SaveSysExWritesTheDumpsBytesOrNamesTheFileThatFailed)
+{
+    FormRig rig;
+    MonitorWindow& form = withSong(rig);
+    GridContextMenu& menu = form.GridMenu();
+    chooseRow(form, 0);
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("dump.syx"));
+    menu.SaveSysExTo(path);
+    const std::string saved = contentsOf(path);
+    const std::span<const std::uint8_t> kept = form.Grid().rows().Event(1).Bytes();
+    ASSERT_GE(saved.size(), kept.size() + 2);
+    EXPECT_EQ(saved.front(), '\xF0');
+    EXPECT_EQ(saved.back(), '\xF7');
+    EXPECT_EQ(saved.substr(1, kept.size()), std::string(kept.begin(), kept.end()));
+
+    MessageBoxAnswerer answerer;
+    const QString nowhere = directory.filePath(QStringLiteral("gone/dump.syx"));
+    menu.SaveSysExTo(nowhere);
+    ASSERT_EQ(answerer.texts.size(), 1U);
+    EXPECT_TRUE(answerer.texts[0].startsWith(nowhere + QStringLiteral(" could not be saved: ")))
+        << answerer.texts[0].toStdString();
 }
 
 TEST(GridContextMenu, FindSelectsTheNextMatchAndSaysWhenNothingMatches)

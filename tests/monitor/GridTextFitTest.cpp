@@ -21,6 +21,7 @@ namespace {
 class NoMoreRows final : public ContinuationRows {
 public:
     GridRow* OpenContinuationRow() override { return nullptr; }
+    void KeepDumpBytes(std::span<const std::uint8_t> /*bytes*/) override {}
 };
 
 using ColumnTexts = std::array<std::set<QString>, kGridColumnCount>;
