@@ -2834,6 +2834,11 @@
         <translation>&amp;SysEx speichern...</translation>
     </message>
     <message>
+        <source>15603</source>
+        <extracomment>&amp;Export as MIDI File...</extracomment>
+        <translation>Als MIDI-Datei &amp;exportieren...</translation>
+    </message>
+    <message>
         <source>15604</source>
         <extracomment>Find</extracomment>
         <translation>Suchen</translation>
@@ -2879,6 +2884,16 @@
         <translation>SysEx-Dateien (*.syx)</translation>
     </message>
     <message>
+        <source>15613</source>
+        <extracomment>Export as MIDI File</extracomment>
+        <translation>Als MIDI-Datei exportieren</translation>
+    </message>
+    <message>
+        <source>15614</source>
+        <extracomment>MIDI Files (*.mid)</extracomment>
+        <translation>MIDI-Dateien (*.mid)</translation>
+    </message>
+    <message>
         <source>15615</source>
         <extracomment>%1 could not be saved: %2. Any earlier file of that name is unchanged.</extracomment>
         <translation>%1 konnte nicht gespeichert werden: %2. Eine ältere Datei dieses Namens ist unverändert.</translation>
@@ -2892,6 +2907,16 @@
         <source>15617</source>
         <extracomment>%1 SysEx dumps are not whole on display and were left out.</extracomment>
         <translation>%1 SysEx-Dumps sind nicht vollständig zu sehen und wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>15618</source>
+        <extracomment>%1 messages that a MIDI file cannot hold were left out.</extracomment>
+        <translation>%1 Meldungen, die eine MIDI-Datei nicht aufnehmen kann, wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>15619</source>
+        <extracomment>the MIDI file could not be made</extracomment>
+        <translation>die MIDI-Datei konnte nicht erstellt werden</translation>
     </message>
 </context>
 </TS>

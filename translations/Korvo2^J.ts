@@ -2834,6 +2834,11 @@
         <translation>SysEx を保存(&amp;S)...</translation>
     </message>
     <message>
+        <source>15603</source>
+        <extracomment>&amp;Export as MIDI File...</extracomment>
+        <translation>MIDI ファイルにエクスポート(&amp;E)...</translation>
+    </message>
+    <message>
         <source>15604</source>
         <extracomment>Find</extracomment>
         <translation>検索</translation>
@@ -2879,6 +2884,16 @@
         <translation>SysEx ファイル (*.syx)</translation>
     </message>
     <message>
+        <source>15613</source>
+        <extracomment>Export as MIDI File</extracomment>
+        <translation>MIDI ファイルにエクスポート</translation>
+    </message>
+    <message>
+        <source>15614</source>
+        <extracomment>MIDI Files (*.mid)</extracomment>
+        <translation>MIDI ファイル (*.mid)</translation>
+    </message>
+    <message>
         <source>15615</source>
         <extracomment>%1 could not be saved: %2. Any earlier file of that name is unchanged.</extracomment>
         <translation>%1 を保存できませんでした: %2。同じ名前の以前のファイルは変更されていません。</translation>
@@ -2892,6 +2907,16 @@
         <source>15617</source>
         <extracomment>%1 SysEx dumps are not whole on display and were left out.</extracomment>
         <translation>%1 個の SysEx ダンプは全体が表示されていないため除外しました。</translation>
+    </message>
+    <message>
+        <source>15618</source>
+        <extracomment>%1 messages that a MIDI file cannot hold were left out.</extracomment>
+        <translation>MIDI ファイルに入れられない %1 個のメッセージを除外しました。</translation>
+    </message>
+    <message>
+        <source>15619</source>
+        <extracomment>the MIDI file could not be made</extracomment>
+        <translation>MIDI ファイルを作成できませんでした</translation>
     </message>
 </context>
 </TS>

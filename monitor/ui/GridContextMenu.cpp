@@ -2,6 +2,7 @@
 
 #include "monitor/core/EventGridModel.h"
 #include "monitor/core/EventIntake.h"
+#include "monitor/core/MidiFileExport.h"
 #include "monitor/core/RowCopy.h"
 #include "monitor/core/RowsOnDisplay.h"
 #include "monitor/core/SysExDump.h"
@@ -30,6 +31,12 @@ namespace {
 constexpr std::uint16_t kFindItem = 15600;
 constexpr std::uint16_t kCopyItem = 15601;
 constexpr std::uint16_t kSaveSysExItem = 15602;
+constexpr std::uint16_t kExportItem = 15603;
+constexpr std::uint16_t kExportTitle = 15613;
+constexpr std::uint16_t kMidiFiles = 15614;
+constexpr std::uint16_t kCouldNotSave = 15615;
+constexpr std::uint16_t kMessagesLeftOut = 15618;
+constexpr std::uint16_t kNotMade = 15619;
 constexpr std::uint16_t kSaveSysExTitle = 15611;
 constexpr std::uint16_t kSysExFiles = 15612;
 constexpr std::uint16_t kDumpsLeftOut = 15617;
@@ -62,11 +69,13 @@ GridContextMenu::GridContextMenu(QTableView& grid, const EventGridModel& model,
     , FindAction(action(this, LoadNumStr(kFindItem), QKeySequence::Find))
     , CopyAction(action(this, LoadNumStr(kCopyItem), QKeySequence::Copy))
     , SaveSysExAction(action(this, LoadNumStr(kSaveSysExItem)))
+    , ExportAction(action(this, LoadNumStr(kExportItem)))
     , FindNextAction(action(this, {}, QKeySequence(Qt::Key_F3)))
     , FindPreviousAction(action(this, {}, QKeySequence(Qt::SHIFT | Qt::Key_F3)))
     , MenuKeyAction(action(this, {}, QKeySequence(Qt::SHIFT | Qt::Key_F10)))
     , Finder(new FindBar(window))
     , SysExDialog(saveDialog(window, kSaveSysExTitle, kSysExFiles, QStringLiteral("syx")))
+    , MidiFileDialog(saveDialog(window, kExportTitle, kMidiFiles, QStringLiteral("mid")))
     , m_grid(grid)
     , m_model(model)
     , m_intake(intake)
@@ -77,6 +86,7 @@ GridContextMenu::GridContextMenu(QTableView& grid, const EventGridModel& model,
     Menu->addAction(FindAction);
     Menu->addAction(CopyAction);
     Menu->addAction(SaveSysExAction);
+    Menu->addAction(ExportAction);
     // Only the grid has the rows the menu works on.
     MenuKeyAction->setShortcutContext(Qt::WidgetShortcut);
     m_grid.addAction(MenuKeyAction);
@@ -97,11 +107,13 @@ GridContextMenu::GridContextMenu(QTableView& grid, const EventGridModel& model,
     connect(Finder, &FindBar::FindRequested, this, &GridContextMenu::Find);
     connect(CopyAction, &QAction::triggered, this, &GridContextMenu::Copy);
     connect(SaveSysExAction, &QAction::triggered, this, &GridContextMenu::SaveSysEx);
+    connect(ExportAction, &QAction::triggered, this, &GridContextMenu::ExportMidiFile);
     connect(MenuKeyAction, &QAction::triggered, this, [this] { Popup(currentRowPosition()); });
     // The shortcuts work whatever the menu last showed; each item checks for itself.
     connect(Menu, &QMenu::aboutToHide, this, [this] {
         CopyAction->setEnabled(true);
         SaveSysExAction->setEnabled(true);
+        ExportAction->setEnabled(true);
     });
 }
 
@@ -132,6 +144,7 @@ void GridContextMenu::UpdateActions()
     const std::vector<std::int32_t> order = rowsOnDisplay();
     SaveSysExAction->setEnabled(!selected.empty() &&
                                 SysExFileOf(m_model.rows(), order, selected).Dumps > 0);
+    ExportAction->setEnabled(!order.empty());
 }
 
 void GridContextMenu::Popup(QPoint globalPosition)
@@ -197,6 +210,40 @@ void GridContextMenu::saveSysEx(const QString& path, const SysExFile& file)
     }
     if (file.NotWhole > 0)
         tell(LoadNumStr(kDumpsLeftOut).arg(file.NotWhole));
+}
+
+void GridContextMenu::ExportMidiFile()
+{
+    // Taken before the dialog opens: the display goes on filling meanwhile.
+    const std::vector<std::int32_t> order = rowsOnDisplay();
+    if (order.empty())
+        return;
+    const std::optional<MidiFileExport> file = monitor::ExportMidiFile(m_model.rows(), order);
+    const TopmostBracket bracket(m_window, m_settings);
+    if (MidiFileDialog->exec() != QDialog::Accepted || MidiFileDialog->selectedFiles().isEmpty())
+        return;
+    exportMidiFile(MidiFileDialog->selectedFiles().constFirst(), file);
+}
+
+void GridContextMenu::ExportMidiFileTo(const QString& path)
+{
+    const std::vector<std::int32_t> order = rowsOnDisplay();
+    if (!order.empty())
+        exportMidiFile(path, monitor::ExportMidiFile(m_model.rows(), order));
+}
+
+void GridContextMenu::exportMidiFile(const QString& path, const std::optional<MidiFileExport>& file)
+{
+    if (!file) {
+        tell(LoadNumStr(kCouldNotSave).arg(path, LoadNumStr(kNotMade)));
+        return;
+    }
+    if (const std::optional<QString> failure = SaveWholeFile(path, file->Bytes)) {
+        tell(*failure);
+        return;
+    }
+    if (file->LeftOut > 0)
+        tell(LoadNumStr(kMessagesLeftOut).arg(file->LeftOut));
 }
 
 void GridContextMenu::tell(const QString& text)

@@ -6,6 +6,7 @@
 #include <QPoint>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -19,12 +20,13 @@ class EventGridModel;
 class EventIntake;
 class FindBar;
 struct OstraSettings;
+struct MidiFileExport;
 struct SysExFile;
 
 // The menu of the grid's rows (right click, the Menu key or Shift+F10) and the shortcuts
 // of its items: find (Ctrl+F, F3 and Shift+F3 for the next and previous match), copy
-// (Ctrl+C) and saving the selected SysEx dumps. It lets the grid select rows; the grid's
-// looks and contents are otherwise the main window's.
+// (Ctrl+C), saving the selected SysEx dumps and exporting the display as a MIDI file. It lets the
+// grid select rows; the grid's looks and contents are otherwise the main window's.
 class GridContextMenu : public QObject {
     Q_OBJECT
 
@@ -53,17 +55,24 @@ public:
     // .syx file at `path`; says so when some were left out or the save failed. Nothing is
     // written when no whole dump is selected.
     void SaveSysExTo(const QString& path);
+    // Asks for a file and exports every event on display to it.
+    void ExportMidiFile();
+    // Every event on display, oldest first, as a Type 0 MIDI file at `path`; says how many
+    // messages were left out, or why the save failed.
+    void ExportMidiFileTo(const QString& path);
 
     QMenu* const Menu;
     QAction* const FindAction;
     QAction* const CopyAction;
     QAction* const SaveSysExAction;
+    QAction* const ExportAction;
     QAction* const FindNextAction;
     QAction* const FindPreviousAction;
     QAction* const MenuKeyAction;
     FindBar* const Finder;
     // Each keeps the folder last chosen while the program runs.
     QFileDialog* const SysExDialog;
+    QFileDialog* const MidiFileDialog;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +82,7 @@ private:
     [[nodiscard]] QPoint currentRowPosition() const;
     void selectRow(std::int32_t row);
     void saveSysEx(const QString& path, const SysExFile& file);
+    void exportMidiFile(const QString& path, const std::optional<MidiFileExport>& file);
     void tell(const QString& text);
 
     QTableView& m_grid;

@@ -597,6 +597,7 @@ constexpr std::array kTable = {
     NumberedString{15600, "&Find..."},
     NumberedString{15601, "&Copy"},
     NumberedString{15602, "Save &SysEx..."},
+    NumberedString{15603, "&Export as MIDI File..."},
     NumberedString{15604, "Find"},
     NumberedString{15605, "Find &what:"},
     NumberedString{15606, "Find &Next"},
@@ -606,9 +607,13 @@ constexpr std::array kTable = {
     NumberedString{15610, "Went on from the other end of the list."},
     NumberedString{15611, "Save SysEx Dump"},
     NumberedString{15612, "SysEx Files (*.syx)"},
+    NumberedString{15613, "Export as MIDI File"},
+    NumberedString{15614, "MIDI Files (*.mid)"},
     NumberedString{15615, "%1 could not be saved: %2. Any earlier file of that name is unchanged."},
     NumberedString{15616, "the file could not be written in full"},
     NumberedString{15617, "%1 SysEx dumps are not whole on display and were left out."},
+    NumberedString{15618, "%1 messages that a MIDI file cannot hold were left out."},
+    NumberedString{15619, "the MIDI file could not be made"},
 };
 
 // The lookup is a binary search.

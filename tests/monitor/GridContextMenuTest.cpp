@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -53,10 +54,11 @@ TEST(GridContextMenu, RightClickAndTheMenuKeysOpenItWithNumberedItems)
     FormRig rig;
     MonitorWindow& form = withSong(rig);
     GridContextMenu& menu = form.GridMenu();
-    ASSERT_EQ(menu.Menu->actions().size(), 3);
+    ASSERT_EQ(menu.Menu->actions().size(), 4);
     EXPECT_EQ(menu.FindAction->text(), QStringLiteral("&Find..."));
     EXPECT_EQ(menu.CopyAction->text(), QStringLiteral("&Copy"));
     EXPECT_EQ(menu.SaveSysExAction->text(), QStringLiteral("Save &SysEx..."));
+    EXPECT_EQ(menu.ExportAction->text(), QStringLiteral("&Export as MIDI File..."));
 
     const QRect row2 = form.MIDIGrid->visualRect(form.Grid().index(1, 4));
     QContextMenuEvent click(QContextMenuEvent::Mouse, row2.center(),
@@ -65,6 +67,7 @@ TEST(GridContextMenu, RightClickAndTheMenuKeysOpenItWithNumberedItems)
     EXPECT_TRUE(menu.Menu->isVisible());
     EXPECT_FALSE(menu.CopyAction->isEnabled()) << "nothing selected yet";
     EXPECT_FALSE(menu.SaveSysExAction->isEnabled());
+    EXPECT_TRUE(menu.ExportAction->isEnabled()) << "every event on display, whatever is selected";
     menu.Menu->hide();
     EXPECT_TRUE(menu.CopyAction->isEnabled()) << "the shortcut checks for itself";
 
@@ -151,6 +154,21 @@ TEST(GridContextMenu, CopyPutsTheSelectedRowsOnTheClipboardAsTheExportWritesThem
     const QString copied = QGuiApplication::clipboard()->text();
     EXPECT_EQ(copied, RowsText(form.Grid(), std::vector<std::int32_t>{3, 5}, u"\n"));
     EXPECT_TRUE(copied.section(u'\n', 1, 1).startsWith(cell(form, 3, kNumberColumn) + u'\t'));
+}
+
+TEST(GridContextMenu, ExportWritesAMidiFileAndCountsWhatItLeftOut)
+{
+    FormRig rig;
+    MonitorWindow& form = withSong(rig);
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("log.mid"));
+    ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
+    MessageBoxAnswerer answerer;
+    form.GridMenu().ExportMidiFileTo(path);
+    EXPECT_EQ(contentsOf(path).substr(0, 4), "MThd");
+    ASSERT_EQ(answerer.texts.size(), 1U) << "the song selects a song, which no file holds";
+    EXPECT_TRUE(answerer.texts[0].endsWith(
+        QStringLiteral(" messages that a MIDI file cannot hold were left out.")));
 }
 
 } // namespace
