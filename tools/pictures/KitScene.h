@@ -28,7 +28,7 @@ struct KitScene {
     bool keyHints = false; // print each instrument's computer key on it
 };
 
-// The 600 x 400 kit picture of `scene`, on black.
-[[nodiscard]] QImage drawKit(const KitScene& scene);
+// The 600 x 400 kit picture of `scene`, on black, drawn `scale` times as fine (2: 1200 x 800).
+[[nodiscard]] QImage drawKit(const KitScene& scene, int scale);
 
 } // namespace velmar::drawing

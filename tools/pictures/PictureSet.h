@@ -42,10 +42,26 @@ struct EncodedPicture {
 
 [[nodiscard]] QList<EncodedPicture> encodeFamily(const PictureFamily& family);
 
+// One picture of a finer set, under its "8" name.
+struct FinerPicture {
+    QString name;
+    QByteArray png;
+};
+
+// A family drawn `scale` times as fine as its design, in 256 colours chosen for it as for
+// its "8" pictures.
+struct FinerSet {
+    int scale = 2;
+    QList<FinerPicture> pictures;
+};
+
+[[nodiscard]] FinerSet encodeFinerFamily(const PictureFamily& family, int scale);
+
 // Writes the resources of one program into `directory`: a folder of bitmap files named like
-// the resources, and `<name>.qrc` that embeds them under `module` (":/pictures/drums" and
-// the like). False when a file cannot be written.
+// the resources, the finer sets' PNG files in its subfolders "2x" and "3x", and
+// `<name>.qrc` that embeds them under `module` (":/pictures/drums" and the like). False when
+// a file cannot be written.
 bool writeModule(const QString& directory, const QString& name, QStringView module,
-                 const QList<EncodedPicture>& pictures);
+                 const QList<EncodedPicture>& pictures, const QList<FinerSet>& finer);
 
 } // namespace velmar::drawing

@@ -2,6 +2,7 @@
 // embed, the programs' icons for desktop menus, and, for review, a contact sheet of them all.
 
 #include "runtime/pictures/PictureModules.h"
+#include "runtime/pictures/PictureSets.h"
 #include "tools/pictures/AppIcons.h"
 #include "tools/pictures/ContactSheet.h"
 #include "tools/pictures/KitPictures.h"
@@ -50,21 +51,35 @@ int main(int argc, char* argv[])
     if (!parser.isSet(resources) && !parser.isSet(contactSheet))
         return 0; // the bitmaps take a while to encode
 
-    const QList<EncodedPicture> monitor = encodeFamily(monitorPictures());
+    const QList<EncodedPicture> monitor = encodeFamily(monitorPictures(1));
     const QList<EncodedPicture> drums =
-        encodeFamily(kitPictures()) + encodeFamily(transportPictures());
+        encodeFamily(kitPictures(1)) + encodeFamily(transportPictures(1));
+    // The finer sets, each family drawn again: the sheet shows the 2x one.
+    QList<FinerSet> monitorFiner;
+    QList<FinerSet> drumsFiner;
+    for (const int scale : kPictureSetScales) {
+        if (scale == 1 || (scale > 2 && !parser.isSet(resources)))
+            continue;
+        monitorFiner.append(encodeFinerFamily(monitorPictures(scale), scale));
+        FinerSet drumSet = encodeFinerFamily(kitPictures(scale), scale);
+        drumSet.pictures += encodeFinerFamily(transportPictures(scale), scale).pictures;
+        drumsFiner.append(drumSet);
+    }
 
     if (parser.isSet(resources)) {
         const QString directory = parser.value(resources);
-        if (!writeModule(directory, QStringLiteral("monitor"), kMonitorPictures, monitor) ||
-            !writeModule(directory, QStringLiteral("drums"), kDrumPictures, drums)) {
+        if (!writeModule(directory, QStringLiteral("monitor"), kMonitorPictures, monitor,
+                         monitorFiner) ||
+            !writeModule(directory, QStringLiteral("drums"), kDrumPictures, drums, drumsFiner)) {
             std::fprintf(stderr, "draw_pictures: cannot write into %s\n", qPrintable(directory));
             return 1;
         }
     }
     if (parser.isSet(contactSheet)) {
         const QString file = parser.value(contactSheet);
-        if (!drawContactSheet(monitor + drums).save(file)) {
+        FinerSet twice = monitorFiner.first();
+        twice.pictures += drumsFiner.first().pictures;
+        if (!drawContactSheet(monitor + drums, twice).save(file)) {
             std::fprintf(stderr, "draw_pictures: cannot write %s\n", qPrintable(file));
             return 1;
         }
