@@ -75,7 +75,7 @@ FinerSet encodeFinerFamily(const PictureFamily& family, int scale)
 }
 
 bool writeModule(const QString& directory, const QString& name, QStringView module,
-                 const QList<EncodedPicture>& pictures, const QList<FinerSet>& finer)
+                 const ModuleContents& contents)
 {
     QDir root(directory);
     // The resource system wants the prefix without the leading colon.
@@ -88,13 +88,13 @@ bool writeModule(const QString& directory, const QString& name, QStringView modu
         qrc += QStringLiteral("    <file alias=\"%1\">%2/%3</file>\n").arg(alias, folder, file);
         return true;
     };
-    for (const EncodedPicture& picture : pictures) {
+    for (const EncodedPicture& picture : contents.pictures) {
         for (const BitmapResourceFile& resource : {picture.sixteenColors, picture.manyColors}) {
             if (!add(name, resource.name, resource.name, resource.dib))
                 return false;
         }
     }
-    for (const FinerSet& set : finer) {
+    for (const FinerSet& set : contents.finer) {
         const QString subfolder = QString::number(set.scale) + QLatin1Char('x');
         for (const FinerPicture& picture : set.pictures) {
             const QString file = picture.name + QStringLiteral(".png");
@@ -102,6 +102,12 @@ bool writeModule(const QString& directory, const QString& name, QStringView modu
                      picture.png))
                 return false;
         }
+    }
+    for (const QImage& icon : contents.icons) {
+        const QString file = QString::number(icon.width()) + QStringLiteral(".png");
+        if (!add(name + QStringLiteral("/icon"), QStringLiteral("icon/") + file, file,
+                 encodePng(icon)))
+            return false;
     }
     qrc += QStringLiteral("  </qresource>\n</RCC>\n");
     return writeFile(root.filePath(name + QStringLiteral(".qrc")), qrc.toUtf8());

@@ -57,11 +57,18 @@ struct FinerSet {
 
 [[nodiscard]] FinerSet encodeFinerFamily(const PictureFamily& family, int scale);
 
+// Everything one program embeds: its pictures, their finer sets and its icon at every size.
+struct ModuleContents {
+    QList<EncodedPicture> pictures;
+    QList<FinerSet> finer;
+    QList<QImage> icons;
+};
+
 // Writes the resources of one program into `directory`: a folder of bitmap files named like
-// the resources, the finer sets' PNG files in its subfolders "2x" and "3x", and
-// `<name>.qrc` that embeds them under `module` (":/pictures/drums" and the like). False when
-// a file cannot be written.
+// the resources, the finer sets' PNG files in its subfolders "2x" and "3x", the icons as
+// "icon/<size>.png", and `<name>.qrc` that embeds them under `module` (":/pictures/drums"
+// and the like). False when a file cannot be written.
 bool writeModule(const QString& directory, const QString& name, QStringView module,
-                 const QList<EncodedPicture>& pictures, const QList<FinerSet>& finer);
+                 const ModuleContents& contents);
 
 } // namespace velmar::drawing

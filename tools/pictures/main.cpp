@@ -1,5 +1,6 @@
 // Draws every picture of both programs and writes them as bitmap resources for the build to
-// embed, the programs' icons for desktop menus, and, for review, a contact sheet of them all.
+// embed, with their finer sets and the programs' window icons; the programs' icons for
+// desktop menus; and, for review, a contact sheet of them all.
 
 #include "runtime/pictures/PictureModules.h"
 #include "runtime/pictures/PictureSets.h"
@@ -68,9 +69,16 @@ int main(int argc, char* argv[])
 
     if (parser.isSet(resources)) {
         const QString directory = parser.value(resources);
-        if (!writeModule(directory, QStringLiteral("monitor"), kMonitorPictures, monitor,
-                         monitorFiner) ||
-            !writeModule(directory, QStringLiteral("drums"), kDrumPictures, drums, drumsFiner)) {
+        QList<QImage> ostraIcons;
+        QList<QImage> kettraIcons;
+        for (const int size : kAppIconSizes) {
+            ostraIcons.append(drawOstraIcon(size));
+            kettraIcons.append(drawKettraIcon(size));
+        }
+        if (!writeModule(directory, QStringLiteral("monitor"), kMonitorPictures,
+                         {monitor, monitorFiner, ostraIcons}) ||
+            !writeModule(directory, QStringLiteral("drums"), kDrumPictures,
+                         {drums, drumsFiner, kettraIcons})) {
             std::fprintf(stderr, "draw_pictures: cannot write into %s\n", qPrintable(directory));
             return 1;
         }
