@@ -65,7 +65,7 @@ const std::vector<KitObject>& kitObjects()
     return kObjects;
 }
 
-QImage drawKit(const KitScene& scene, int scale)
+QImage drawKit(const KitScene& scene, int scale, const QRegion& only)
 {
     QImage image(kKitSize * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -79,6 +79,8 @@ QImage drawKit(const KitScene& scene, int scale)
         QRegion cover;
         for (const int row : object.rows)
             cover += toRect(kitInstruments()[static_cast<std::size_t>(row)].cover);
+        if (!only.isEmpty() && !cover.intersects(only))
+            continue; // nothing of it could show there
         p.save();
         p.setClipRegion(cover);
         object.paint(p, view);

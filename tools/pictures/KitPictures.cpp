@@ -36,11 +36,12 @@ QRect scaled(const QRect& rect, int scale)
 // `scale`.
 QImage withChange(const QImage& base, const KitScene& scene, int scale)
 {
+    const QRegion own = ownLitRegion(scene.changed);
     QImage result = base;
     QPainter p(&result);
     // Whole design pixels become whole blocks of pixels: the region stays exact.
-    p.setClipRegion(QTransform::fromScale(scale, scale).map(ownLitRegion(scene.changed)));
-    p.drawImage(0, 0, drawKit(scene, scale));
+    p.setClipRegion(QTransform::fromScale(scale, scale).map(own));
+    p.drawImage(0, 0, drawKit(scene, scale, own));
     return result;
 }
 

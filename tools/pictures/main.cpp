@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
     const QList<EncodedPicture> monitor = encodeFamily(monitorPictures(1));
     const QList<EncodedPicture> drums =
         encodeFamily(kitPictures(1)) + encodeFamily(transportPictures(1));
-    // The finer sets, each family drawn again: the sheet shows the 2x one.
+    // The finer sets, each family drawn again; the sheet alone needs only the 2x one.
     QList<FinerSet> monitorFiner;
     QList<FinerSet> drumsFiner;
     for (const int scale : kPictureSetScales) {
