@@ -46,10 +46,6 @@ TEST(PictureSets, ManyColourPicturesComeFromTheFinerSets)
     ASSERT_TRUE(thrice);
     EXPECT_EQ(thrice->Image.size(), QSize(936, 111));
 
-    const auto design = LoadSetPicture(u"PLA811", 1.0, kDrumPictures);
-    ASSERT_TRUE(design);
-    EXPECT_EQ(design->Image.size(), QSize(336, 17));
-
     // Sixteen colours come at the design size only.
     const auto sixteen = LoadSetPicture(u"DH4GREEN", 3.0, kDrumPictures);
     ASSERT_TRUE(sixteen);
@@ -77,22 +73,6 @@ TEST(PictureSets, AFinerPictureOfTheWrongSizeIsNotUsed)
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->Image.size(), QSize(4, 3));
     EXPECT_EQ(loaded->Image.pixel(0, 0), qRgb(255, 0, 0));
-}
-
-TEST(PictureSets, AScreenPictureHasTheDevicePixelsOfItsLogicalSize)
-{
-    const auto kit = LoadSetPicture(u"DB8", 2.0, kDrumPictures);
-    ASSERT_TRUE(kit);
-    // At its own size it is the set's picture, pixel for pixel.
-    const QImage exact = ScreenPicture(*kit, QSize(600, 400), 2.0);
-    EXPECT_EQ(exact.size(), QSize(1200, 800));
-    EXPECT_EQ(exact.deviceIndependentSize(), QSizeF(600, 400));
-    EXPECT_EQ(exact.convertToFormat(QImage::Format_RGB32),
-              kit->Image.convertToFormat(QImage::Format_RGB32));
-
-    const QImage zoomed = ScreenPicture(*kit, QSize(750, 500), 1.5);
-    EXPECT_EQ(zoomed.size(), QSize(1125, 750));
-    EXPECT_EQ(zoomed.devicePixelRatio(), 1.5);
 }
 
 } // namespace

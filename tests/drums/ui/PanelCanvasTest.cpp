@@ -4,6 +4,7 @@
 #include "drums/core/WindowGeometry.h"
 #include "runtime/GeneralMidiPercussion.h"
 #include "runtime/pictures/PictureSets.h"
+#include "tests/pictures/PictureComparison.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -15,6 +16,7 @@ namespace velmar::drums {
 namespace {
 
 using enum gm::PercussionSound;
+using velmar::testing::differingPixelsOutside;
 
 // The panel on a screen of `ratio`, in its device pixels.
 QImage shown(const PanelCanvas& canvas, const QWidget& panel, double ratio)
@@ -30,18 +32,6 @@ QImage shown(const PanelCanvas& canvas, const QWidget& panel, double ratio)
 QImage deviceArea(const QPixmap& picture, const QRect& area)
 {
     return picture.toImage().convertToFormat(QImage::Format_RGB32).copy(area);
-}
-
-int differingOutside(const QImage& a, const QImage& b, const QRect& allowed)
-{
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            if (!allowed.contains(x, y) && a.pixel(x, y) != b.pixel(x, y))
-                ++count;
-        }
-    }
-    return count;
 }
 
 struct Screen {
@@ -90,7 +80,7 @@ TEST_P(PanelCanvasOnScreens, ALitLookChangesItsRectangleAndNothingElse)
         const QRect area = kit.LitRect(row);
         canvas.CopyRegion(KitPicture::HitImage, area);
         const QImage after = screen();
-        EXPECT_EQ(differingOutside(before, after, device(area)), 0);
+        EXPECT_EQ(differingPixelsOutside(before, after, device(area)), 0);
         EXPECT_EQ(after.copy(device(area)),
                   deviceArea(pictures.Kit(KitPicture::HitImage), device(area)));
         EXPECT_NE(after.copy(device(area)), before.copy(device(area)));
@@ -103,13 +93,13 @@ TEST_P(PanelCanvasOnScreens, ASmallPictureFillsItsRectangleAndHidingBlacksOutOnl
     const QRect hiHat = kit.LitRect(ClosedHiHat);
     canvas.CopyPicture(SmallPicture::HiHatClosedHitImage, HitColour::LiveInput, hiHat);
     const QImage lit = screen();
-    EXPECT_EQ(differingOutside(before, lit, device(hiHat)), 0);
+    EXPECT_EQ(differingPixelsOutside(before, lit, device(hiHat)), 0);
     EXPECT_NE(lit.copy(device(hiHat)), before.copy(device(hiHat)));
 
     const QRect cover = kit.CoverRect(Cowbell);
     canvas.FillBlack(cover);
     const QImage hidden = screen();
-    EXPECT_EQ(differingOutside(lit, hidden, device(cover)), 0);
+    EXPECT_EQ(differingPixelsOutside(lit, hidden, device(cover)), 0);
     const QImage black = hidden.copy(device(cover));
     EXPECT_TRUE(std::all_of(black.constBits(), black.constBits() + black.sizeInBytes(),
                             [](uchar byte) { return byte == 0 || byte == 0xff; }));
