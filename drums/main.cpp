@@ -1,6 +1,8 @@
 #include "drums/ui/DrumWindow.h"
 #include "drums/ui/KettraContext.h"
 #include "runtime/language/Language.h"
+#include "runtime/pictures/PictureModules.h"
+#include "runtime/pictures/ProgramIcon.h"
 #include "runtime/ui/EndOnTermination.h"
 #include "runtime/ui/StartupFailure.h"
 #include "runtime/ui/WidgetLinkPrompts.h"
@@ -16,6 +18,7 @@ int main(int argc, char* argv[])
     using namespace velmar;
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Drums"));
+    QApplication::setWindowIcon(ProgramIcon(kDrumPictures));
 
     WidgetLinkPrompts prompts(HostProgramDialogFrame::DialogFrame);
     std::optional<drums::DrumWindow> window;

@@ -2,6 +2,8 @@
 #include "monitor/ui/MonitorWindow.h"
 #include "monitor/ui/OstraReport.h"
 #include "runtime/language/Language.h"
+#include "runtime/pictures/PictureModules.h"
+#include "runtime/pictures/ProgramIcon.h"
 #include "runtime/qt/MessagePump.h"
 #include "runtime/ui/EndOnTermination.h"
 #include "runtime/ui/StartupFailure.h"
@@ -19,6 +21,7 @@ int main(int argc, char* argv[])
     using namespace velmar;
     QApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("MIDI Monitor"));
+    QApplication::setWindowIcon(ProgramIcon(kMonitorPictures));
     MessagePump pump;
     const std::optional<monitor::OstraReport> report = monitor::OstraReport::FromEnvironment();
 

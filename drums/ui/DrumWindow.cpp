@@ -187,6 +187,7 @@ bool DrumWindow::FormCreate()
     move(position);
 
     m_colorCount = m_context.DisplayColorCount();
+    m_devicePixelRatio = devicePixelRatioF();
     if (!LoadImages())
         return false;
     PlaceTransport();
@@ -265,8 +266,9 @@ void DrumWindow::ZoomClient()
 
 void DrumWindow::PlaceTransport()
 {
-    const int transportWidth =
-        m_pictures.Transport(TransportLook::Play, SizeHighlight::Full).width();
+    const int transportWidth = qRound(m_pictures.Transport(TransportLook::Play, SizeHighlight::Full)
+                                          .deviceIndependentSize()
+                                          .width());
     Transport->setGeometry(TransportLeft(width(), transportWidth), Transport->y(), transportWidth,
                            Transport->height());
     Transport->update();
@@ -279,6 +281,7 @@ bool DrumWindow::LoadImages()
         .ColorCount = m_colorCount,
         .Qwerty = m_settings.QwertyOnDrums != 0,
         .ClientWidth = width(),
+        .DevicePixelRatio = m_devicePixelRatio,
     };
     if (!m_pictures.Load(choice)) {
         ShowErrorBox(this, LoadNumStr(kNoPicture));
@@ -295,8 +298,12 @@ void DrumWindow::AppIdle()
         return;
     const QScopedValueRollback idle(m_inAppIdle, true);
 
-    if (const int colorCount = m_context.DisplayColorCount(); colorCount != m_colorCount) {
+    // A move to a screen of other colours or pixels.
+    const int colorCount = m_context.DisplayColorCount();
+    const double devicePixelRatio = devicePixelRatioF();
+    if (colorCount != m_colorCount || devicePixelRatio != m_devicePixelRatio) {
         m_colorCount = colorCount;
+        m_devicePixelRatio = devicePixelRatio;
         if (LoadImages()) {
             DrumSpacePaint();
             update();

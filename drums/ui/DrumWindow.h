@@ -120,6 +120,8 @@ private:
     std::optional<KettraSettingsFile> m_settingsFile;
     QString m_helpFile;
     int m_colorCount = 0;
+    // Device pixels per pixel of the window's screen, as last measured.
+    double m_devicePixelRatio = 1.0;
 
     double m_scale = 1.0;
     int m_lastClientWidth;

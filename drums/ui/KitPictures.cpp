@@ -2,11 +2,9 @@
 
 #include "drums/core/PictureResources.h"
 #include "drums/core/WindowGeometry.h"
-#include "runtime/pictures/BitmapResource.h"
 #include "runtime/pictures/ColorCount.h"
 #include "runtime/pictures/PictureModules.h"
-
-#include <QImage>
+#include "runtime/pictures/PictureSets.h"
 
 #include <optional>
 
@@ -25,18 +23,19 @@ constexpr std::array kLooks{TransportLook::Settings, TransportLook::Rewind, Tran
 constexpr std::array kSizes{SizeHighlight::None, SizeHighlight::Full, SizeHighlight::Half,
                             SizeHighlight::Quarter};
 
-// The picture of `resource` for the display, sized by `size` from its resource size.
+// The picture of `resource` for the display, `size` logical pixels (from its design size)
+// in the screen's pixels, taken from the set fine enough for `zoom`.
 template <typename Size>
-std::optional<QPixmap> load(const PictureResource& resource, int colorCount, Size size)
+std::optional<QPixmap> load(const PictureResource& resource, const KitPictures::Choice& choice,
+                            double zoom, Size size)
 {
-    QImage image;
-    if (!LoadBitmapResource(PictureName(resource.Stem, colorCount, resource.Suffix), image,
-                            kDrumPictures))
+    const std::optional<SetPicture> picture =
+        LoadSetPicture(PictureName(resource.Stem, choice.ColorCount, resource.Suffix),
+                       zoom * choice.DevicePixelRatio, kDrumPictures);
+    if (!picture)
         return std::nullopt;
-    const QSize target = size(image.size());
-    if (target != image.size())
-        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(
+        ScreenPicture(*picture, size(picture->DesignSize), choice.DevicePixelRatio));
 }
 
 } // namespace
@@ -53,15 +52,15 @@ bool KitPictures::Load(const Choice& choice)
     Set set;
     for (const KitPicture picture : kEveryKitPicture) {
         const auto loaded =
-            load(KitPictureResource(picture, choice.Qwerty), choice.ColorCount, scaled);
+            load(KitPictureResource(picture, choice.Qwerty), choice, choice.Scale, scaled);
         if (!loaded)
             return false;
         set.Kit[static_cast<std::size_t>(picture)] = *loaded;
     }
     for (const SmallPicture picture : kEverySmallPicture) {
         for (const HitColour colour : kColours) {
-            const auto loaded = load(SmallPictureResource(picture, colour, choice.Qwerty),
-                                     choice.ColorCount, scaled);
+            const auto loaded = load(SmallPictureResource(picture, colour, choice.Qwerty), choice,
+                                     choice.Scale, scaled);
             if (!loaded)
                 return false;
             set.Small[smallIndex(picture, colour)] = *loaded;
@@ -69,14 +68,15 @@ bool KitPictures::Load(const Choice& choice)
     }
     for (const TransportLook look : kLooks) {
         for (const SizeHighlight size : kSizes) {
-            const auto loaded =
-                load(TransportPictureResource(look, size), choice.ColorCount, squeezed);
+            // The bar keeps its height whatever the zoom.
+            const auto loaded = load(TransportPictureResource(look, size), choice, 1.0, squeezed);
             if (!loaded)
                 return false;
             set.Transport[transportIndex(look, size)] = *loaded;
         }
     }
     m_set = std::move(set);
+    m_devicePixelRatio = choice.DevicePixelRatio;
     return true;
 }
 

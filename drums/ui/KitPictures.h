@@ -10,8 +10,8 @@
 
 namespace velmar::drums {
 
-// The form's pictures, loaded from their bitmap resources and scaled once, so that every
-// change on the screen is a copy.
+// The form's pictures, loaded from their bitmap resources or the finer sets and scaled
+// once to the screen's pixels, so that every change on the screen is a copy.
 class KitPictures {
 public:
     // What the pictures are loaded for.
@@ -20,6 +20,9 @@ public:
         int ColorCount = 0;  // the display's: more than 256 takes the 256-colour pictures
         bool Qwerty = false; // the kit at rest shows the computer keys
         int ClientWidth = 0; // the transport bar is squeezed into a narrower window
+        // Device pixels per pixel of the screen: the pictures are made for its pixels, from
+        // the set fine enough for them.
+        double DevicePixelRatio = 1.0;
     };
 
     // Loads every picture anew. False, with the pictures as they were, when a resource is
@@ -29,6 +32,8 @@ public:
     [[nodiscard]] const QPixmap& Kit(KitPicture picture) const;
     [[nodiscard]] const QPixmap& Small(SmallPicture picture, HitColour colour) const;
     [[nodiscard]] const QPixmap& Transport(TransportLook look, SizeHighlight size) const;
+    // The ratio the pictures were made for; each covers its size in logical pixels.
+    [[nodiscard]] double DevicePixelRatio() const { return m_devicePixelRatio; }
 
 private:
     static constexpr std::size_t kKitPictures = 3;
@@ -45,6 +50,7 @@ private:
     [[nodiscard]] static std::size_t transportIndex(TransportLook look, SizeHighlight size);
 
     Set m_set;
+    double m_devicePixelRatio = 1.0;
 };
 
 } // namespace velmar::drums

@@ -12,7 +12,8 @@ namespace velmar::drums {
 
 // The drum panel's picture, kept whole between paints: every look change is a rectangle
 // copied into it from the pre-scaled pictures, and only that rectangle of the panel is
-// painted again.
+// painted again. The rectangles are in the panel's pixels; the picture is kept in the
+// screen's device pixels, which the pictures are made for.
 class PanelCanvas : public DrumCanvas {
 public:
     PanelCanvas(const KitPictures& pictures, QWidget& panel);
@@ -28,9 +29,12 @@ public:
     void Paint(QPainter& painter) const;
 
 private:
+    [[nodiscard]] QRect device(const QRect& area) const;
+
     const KitPictures& m_pictures;
     QWidget& m_panel;
-    QPixmap m_buffer;
+    QPixmap m_buffer; // device pixels, painted without scaling
+    double m_devicePixelRatio = 1.0;
 };
 
 } // namespace velmar::drums

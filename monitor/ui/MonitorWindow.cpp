@@ -12,9 +12,7 @@
 #include "runtime/HostMessages.h"
 #include "runtime/language/HelpFile.h"
 #include "runtime/language/Language.h"
-#include "runtime/pictures/BitmapResource.h"
 #include "runtime/pictures/ColorCount.h"
-#include "runtime/pictures/PictureModules.h"
 #include "runtime/platform/Files.h"
 #include "runtime/ui/FormRules.h"
 
@@ -254,11 +252,7 @@ void MonitorWindow::FormCreate()
 
 void MonitorWindow::LoadPictures()
 {
-    const int colors = ColorCount(screen());
-    const bool loaded =
-        LoadBitmapResource(PictureName(u"MonNeg", colors), m_activityOffBitmap, kMonitorPictures) &&
-        LoadBitmapResource(PictureName(u"MonPos", colors), m_activityOnBitmap, kMonitorPictures);
-    if (loaded)
+    if (m_activityPictures.Load(ColorCount(screen())))
         return;
     {
         const TopmostBracket bracket(*this, m_settings);
@@ -393,12 +387,7 @@ void MonitorWindow::ClearMIDIGrid()
 
 void MonitorWindow::ActivityStripPaint(QPainter& canvas)
 {
-    canvas.drawImage(0, 0, m_activityOffBitmap);
-    for (std::size_t row = 0; row < kLightRows; ++row)
-        for (std::size_t channel = 0; channel < kChannelCount; ++channel)
-            if (m_intake->lights().Lit(row, channel))
-                canvas.drawImage(ActivityRects[row][channel], m_activityOnBitmap,
-                                 ActivityRects[row][channel]);
+    m_activityPictures.Paint(canvas, m_intake->lights());
 }
 
 void MonitorWindow::ActivityStripClick()

@@ -4,10 +4,10 @@
 #include "monitor/core/MonitorClock.h"
 #include "monitor/core/OstraSettings.h"
 #include "monitor/core/OstraSettingsFile.h"
+#include "monitor/ui/ActivityStripPictures.h"
 #include "runtime/link/HostLink.h"
 #include "runtime/platform/Windows.h"
 
-#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -151,8 +151,7 @@ private:
     platform::HWND m_hostWindow = 0;
     double m_displayScale = 1.0;
     std::uint8_t m_hostWindowMode = 1;
-    QImage m_activityOffBitmap;
-    QImage m_activityOnBitmap;
+    ActivityStripPictures m_activityPictures;
     std::optional<OstraSettingsFile> m_configFile;
     OstraSettings m_settings;
     QString m_helpFile;

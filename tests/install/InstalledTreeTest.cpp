@@ -79,7 +79,7 @@ TEST_F(InstalledTree, NoTestBenchmarkOrToolIsInstalled)
 
 TEST_F(InstalledTree, DesktopEntriesStartTheLinkedProgramsWithTheirIcons)
 {
-    const std::array sizes{16, 32, 48, 64, 128, 256};
+    const std::array sizes{16, 24, 32, 48, 64, 72, 96, 128, 256};
     for (const std::string program : {"ostra", "kettra"}) {
         SCOPED_TRACE(program);
         const std::string entry =

@@ -1,7 +1,9 @@
 #include "runtime/pictures/BitmapResource.h"
 #include "runtime/pictures/PictureModules.h"
+#include "runtime/pictures/PictureSets.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -77,6 +79,23 @@ TEST(EmbeddedPictures, EveryNameIsThereAtItsSizeAndDepth)
         QImage image;
         ASSERT_TRUE(LoadBitmapResource(resource.name, image, resource.module));
         EXPECT_EQ(image.size(), resource.size);
+    }
+}
+
+TEST(EmbeddedPictures, FinerSetsHoldEveryManyColourPictureAtTheirScale)
+{
+    for (const Resource& resource : allResources()) {
+        for (const int scale : {2, 3}) {
+            SCOPED_TRACE(::testing::Message() << scale << "x/" << resource.name.toStdString());
+            QImageReader reader(PictureSetPath(resource.module, scale, resource.name));
+            if (resource.bits == 4) {
+                EXPECT_FALSE(reader.canRead());
+                continue;
+            }
+            EXPECT_EQ(reader.size(), resource.size * scale);
+            const QImage picture = reader.read();
+            EXPECT_EQ(picture.format(), QImage::Format_Indexed8);
+        }
     }
 }
 

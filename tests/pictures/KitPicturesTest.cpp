@@ -19,7 +19,9 @@ using drawing::kitInstruments;
 using drawing::toRect;
 using testing::differingPixels;
 using testing::differingPixelsOutside;
+using testing::inSet;
 using testing::loadPicture;
+using testing::PictureSet;
 
 const KitInstrument& row(int index)
 {
@@ -57,16 +59,19 @@ QRegion groupCover(int anchor)
     return region;
 }
 
-QString name(const char* stem, int bits, const char* suffix = "")
-{
-    return QLatin1String(stem) + QString::number(bits) + QLatin1String(suffix);
-}
-
-class KitPictures : public ::testing::TestWithParam<int> {
+// Every set, the finer ones as the design size: what the program copies between them must
+// agree at every scale.
+class KitPictures : public ::testing::TestWithParam<PictureSet> {
 protected:
-    [[nodiscard]] QImage load(const char* stem, const char* suffix = "") const
+    [[nodiscard]] static QImage load(const char* stem, const char* suffix = "")
     {
-        return loadPicture(kDrumPictures, name(stem, GetParam(), suffix));
+        return loadPicture(kDrumPictures, GetParam(), QLatin1String(stem), QLatin1String(suffix));
+    }
+    // Design pixels in the set's pixels.
+    template <typename Area>
+    [[nodiscard]] static Area px(const Area& area)
+    {
+        return inSet(area, GetParam());
     }
 };
 
@@ -75,7 +80,7 @@ TEST_P(KitPictures, LitPicturesDifferFromTheRestOnlyInsideLitRectangles)
     const QImage rest = load("DB");
     for (const char* lit : {"", "GREEN"}) {
         SCOPED_TRACE(lit);
-        EXPECT_EQ(differingPixelsOutside(rest, load("DH", lit), allLitRects()), 0);
+        EXPECT_EQ(differingPixelsOutside(rest, load("DH", lit), px(allLitRects())), 0);
     }
 }
 
@@ -86,7 +91,7 @@ TEST_P(KitPictures, EveryInstrumentLightsUpInItsLitRectangle)
     const QImage live = load("DH", "GREEN");
     for (int i = 0; i < drawing::kInstrumentCount; ++i) {
         SCOPED_TRACE(i + 27);
-        const QRect lit = anchorLit(i);
+        const QRect lit = px(anchorLit(i));
         // A glow, not a stray pixel; the rectangle is often much larger than the part of the
         // instrument that lights up (a pair of thin sticks in a tall box).
         const int enough = std::max(20, lit.width() * lit.height() / 40);
@@ -110,7 +115,7 @@ TEST_P(KitPictures, CopyingOneLitRectangleLightsNoOtherInstrument)
                 if (row(b).anchor == b && b != a)
                     others += toRect(row(b).lit);
             }
-            const QRegion shared = others & QRegion(anchorLit(a));
+            const QRegion shared = px(others & QRegion(anchorLit(a)));
             for (const QRect& overlap : shared)
                 EXPECT_EQ(differingPixels(rest, lit, overlap), 0);
         }
@@ -124,7 +129,7 @@ TEST_P(KitPictures, NothingIsDrawnOutsideTheCoverRectangles)
         const QImage kit = load("DB", suffix);
         QImage black(kit.size(), QImage::Format_RGB32);
         black.fill(Qt::black);
-        EXPECT_EQ(differingPixelsOutside(kit, black, allCovers()), 0) << suffix;
+        EXPECT_EQ(differingPixelsOutside(kit, black, px(allCovers())), 0) << suffix;
     }
 }
 
@@ -137,7 +142,7 @@ TEST_P(KitPictures, ThePatchRestoredBesideTheTurntableShowsNoTurntable)
         const QImage kit = load("DB", suffix);
         QImage black(kit.size(), QImage::Format_RGB32);
         black.fill(Qt::black);
-        EXPECT_EQ(differingPixels(kit, black, patch), 0) << suffix;
+        EXPECT_EQ(differingPixels(kit, black, px(patch)), 0) << suffix;
     }
 }
 
@@ -145,10 +150,10 @@ TEST_P(KitPictures, EveryKeyIsPrintedWhereItsInstrumentPlays)
 {
     const QImage rest = load("DB");
     const QImage hints = load("DB", "HINT");
-    EXPECT_EQ(differingPixelsOutside(rest, hints, allCovers()), 0);
+    EXPECT_EQ(differingPixelsOutside(rest, hints, px(allCovers())), 0);
     for (int i = 0; i < drawing::kInstrumentCount; ++i) {
         SCOPED_TRACE(i + 27);
-        const QRect where = toRect(row(i).hit) & toRect(row(i).cover);
+        const QRect where = px(toRect(row(i).hit) & toRect(row(i).cover));
         EXPECT_GT(differingPixels(rest, hints, where), 0);
     }
 }
@@ -176,13 +181,13 @@ TEST_P(KitPictures, SmallPicturesLineUpWithTheKitAroundThem)
         {"SGUIRO", "GREEN", "DB", "", ShortGuiro},
     };
     for (const Small& small : smalls) {
-        SCOPED_TRACE(name(small.stem, GetParam(), small.suffix).toStdString());
+        SCOPED_TRACE(::testing::Message() << small.stem << small.suffix);
         const QImage picture = load(small.stem, small.suffix);
         const QRect at = anchorLit(small.anchor);
-        ASSERT_EQ(picture.size(), at.size());
-        const QImage around = load(small.base, small.baseSuffix).copy(at);
+        ASSERT_EQ(picture.size(), px(at).size());
+        const QImage around = load(small.base, small.baseSuffix).copy(px(at));
         // It changes its own instrument, and only that.
-        const QRegion own = groupCover(small.anchor).translated(-at.topLeft());
+        const QRegion own = px(groupCover(small.anchor).translated(-at.topLeft()));
         EXPECT_EQ(differingPixelsOutside(around, picture, own), 0);
         EXPECT_GT(differingPixels(around, picture, picture.rect()), 0);
     }
@@ -190,7 +195,7 @@ TEST_P(KitPictures, SmallPicturesLineUpWithTheKitAroundThem)
 
 TEST_P(KitPictures, ClosedHiHatLooksDifferFromEachOtherAndFromTheOpenOnes)
 {
-    const QRect at = anchorLit(drawing::ClosedHiHat);
+    const QRect at = px(anchorLit(drawing::ClosedHiHat));
     const QImage openRest = load("DB").copy(at);
     const QImage openLit = load("DH").copy(at);
     const QImage closedLit = load("HHC");
@@ -200,8 +205,7 @@ TEST_P(KitPictures, ClosedHiHatLooksDifferFromEachOtherAndFromTheOpenOnes)
     EXPECT_GT(differingPixels(closedRest, openRest, closedRest.rect()), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Depth, KitPictures, ::testing::Values(4, 8),
-                         [](const auto& tested) { return std::to_string(tested.param) + "bit"; });
+INSTANTIATE_TEST_SUITE_P(Set, KitPictures, testing::kEveryPictureSet, testing::pictureSetName);
 
 } // namespace
 } // namespace velmar

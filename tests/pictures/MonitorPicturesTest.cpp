@@ -12,7 +12,9 @@ namespace {
 using drawing::activityRect;
 using testing::differingPixels;
 using testing::differingPixelsOutside;
+using testing::inSet;
 using testing::loadPicture;
+using testing::PictureSet;
 
 int greenSum(const QImage& image, const QRect& area)
 {
@@ -24,23 +26,25 @@ int greenSum(const QImage& image, const QRect& area)
     return sum;
 }
 
-class MonitorPictures : public ::testing::TestWithParam<int> {};
+class MonitorPictures : public ::testing::TestWithParam<PictureSet> {};
 
 TEST_P(MonitorPictures, OnlyTheLightsChange)
 {
-    const QImage off = loadPicture(kMonitorPictures, QStringLiteral("MONNEG%1").arg(GetParam()));
-    const QImage on = loadPicture(kMonitorPictures, QStringLiteral("MONPOS%1").arg(GetParam()));
+    const PictureSet set = GetParam();
+    const QImage off = loadPicture(kMonitorPictures, set, QStringLiteral("MONNEG"));
+    const QImage on = loadPicture(kMonitorPictures, set, QStringLiteral("MONPOS"));
+    EXPECT_EQ(off.size(), drawing::kActivityStripSize * set.scale);
     QRegion lights;
     for (int r = 0; r < drawing::kActivityRows; ++r) {
         for (int c = 0; c < drawing::kChannels; ++c)
-            lights += activityRect(r, c);
+            lights += inSet(activityRect(r, c), set);
     }
     EXPECT_EQ(differingPixelsOutside(off, on, lights), 0);
 
     for (int r = 0; r < drawing::kActivityRows; ++r) {
         for (int c = 0; c < drawing::kChannels; ++c) {
             SCOPED_TRACE(::testing::Message() << "row " << r << " channel " << c + 1);
-            const QRect light = activityRect(r, c);
+            const QRect light = inSet(activityRect(r, c), set);
             // A good part of a lamp that fills the rectangle's height.
             EXPECT_GT(differingPixels(off, on, light), 2 * light.height());
             EXPECT_GT(greenSum(on, light), greenSum(off, light) * 3 / 2); // brighter when on
@@ -48,8 +52,7 @@ TEST_P(MonitorPictures, OnlyTheLightsChange)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Depth, MonitorPictures, ::testing::Values(4, 8),
-                         [](const auto& tested) { return std::to_string(tested.param) + "bit"; });
+INSTANTIATE_TEST_SUITE_P(Set, MonitorPictures, testing::kEveryPictureSet, testing::pictureSetName);
 
 } // namespace
 } // namespace velmar

@@ -10,13 +10,15 @@ namespace {
 
 using testing::differingPixels;
 using testing::differingPixelsOutside;
+using testing::inSet;
 using testing::loadPicture;
+using testing::PictureSet;
 
 // Buttons left to right in 42-pixel cells: full, half and quarter size, settings, record,
 // play, rewind, stop.
-QRect cell(int button)
+QRect cell(int button, const PictureSet& set)
 {
-    return QRect(button * 42, 0, 42, 17);
+    return inSet(QRect(button * 42, 0, 42, 17), set);
 }
 
 struct Look {
@@ -31,12 +33,18 @@ struct Size {
 };
 constexpr Size kSizes[] = {{"00", -1}, {"11", 0}, {"12", 1}, {"14", 2}};
 
-class TransportPictures : public ::testing::TestWithParam<int> {
+class TransportPictures : public ::testing::TestWithParam<PictureSet> {
 protected:
-    [[nodiscard]] QImage load(const Look& look, const Size& size) const
+    [[nodiscard]] static QImage load(const Look& look, const Size& size)
     {
-        return loadPicture(kDrumPictures, QLatin1String(look.stem) + QString::number(GetParam()) +
-                                              QLatin1String(size.suffix));
+        return loadPicture(kDrumPictures, GetParam(), QLatin1String(look.stem),
+                           QLatin1String(size.suffix));
+    }
+    [[nodiscard]] static QRect cell(int button) { return velmar::cell(button, GetParam()); }
+    // A stroke's worth of pixels at the set's scale.
+    [[nodiscard]] static int pixels(int atDesignSize)
+    {
+        return atDesignSize * GetParam().scale * GetParam().scale;
     }
 };
 
@@ -52,8 +60,8 @@ TEST_P(TransportPictures, EachLookPressesItsOwnButtonOnly)
                 const QImage second = load(b, size);
                 const QRegion pressed = QRegion(cell(a.pressed)) + cell(b.pressed);
                 EXPECT_EQ(differingPixelsOutside(first, second, pressed), 0);
-                EXPECT_GT(differingPixels(first, second, cell(a.pressed)), 20);
-                EXPECT_GT(differingPixels(first, second, cell(b.pressed)), 20);
+                EXPECT_GT(differingPixels(first, second, cell(a.pressed)), pixels(20));
+                EXPECT_GT(differingPixels(first, second, cell(b.pressed)), pixels(20));
             }
         }
     }
@@ -63,20 +71,20 @@ TEST_P(TransportPictures, TheSuffixHighlightsOneWindowSize)
 {
     for (const Look& look : kLooks) {
         const QImage none = load(look, kSizes[0]);
-        EXPECT_EQ(none.size(), QSize(336, 17));
+        EXPECT_EQ(none.size(), QSize(336, 17) * GetParam().scale);
         for (const Size& size : kSizes) {
             if (size.chosen < 0)
                 continue;
             SCOPED_TRACE(::testing::Message() << look.stem << size.suffix);
             const QImage chosen = load(look, size);
             EXPECT_EQ(differingPixelsOutside(none, chosen, cell(size.chosen)), 0);
-            EXPECT_GT(differingPixels(none, chosen, cell(size.chosen)), 10);
+            EXPECT_GT(differingPixels(none, chosen, cell(size.chosen)), pixels(10));
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Depth, TransportPictures, ::testing::Values(4, 8),
-                         [](const auto& tested) { return std::to_string(tested.param) + "bit"; });
+INSTANTIATE_TEST_SUITE_P(Set, TransportPictures, testing::kEveryPictureSet,
+                         testing::pictureSetName);
 
 } // namespace
 } // namespace velmar

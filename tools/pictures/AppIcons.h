@@ -7,8 +7,9 @@
 
 namespace velmar::drawing {
 
-// The sizes desktop icon themes look for, in pixels.
-inline constexpr std::array kAppIconSizes{16, 32, 48, 64, 128, 256};
+// The sizes desktop icon themes look for, in pixels; among them 16, 24 and 32 at one, two
+// and three times, for window icons on dense screens.
+inline constexpr std::array kAppIconSizes{16, 24, 32, 48, 64, 72, 96, 128, 256};
 
 // The monitor's icon: a small window with its channel lights and rows of events.
 [[nodiscard]] QImage drawOstraIcon(int size);

@@ -28,29 +28,38 @@ QImage decode(const BitmapResourceFile& file)
 struct Tile {
     QString label;
     int labelWidth;
-    QImage many;
-    QImage sixteen;
+    QList<QImage> images; // side by side
+
     [[nodiscard]] QSize size() const
     {
-        return {std::max(labelWidth, many.width() + kGap + sixteen.width()),
-                kLabelHeight + many.height()};
+        int width = 0;
+        int height = 0;
+        for (const QImage& image : images) {
+            width += (width > 0 ? kGap : 0) + image.width();
+            height = std::max(height, image.height());
+        }
+        return {std::max(labelWidth, width), kLabelHeight + height};
     }
 };
 
 } // namespace
 
-QImage drawContactSheet(const QList<EncodedPicture>& pictures)
+QImage drawContactSheet(const QList<EncodedPicture>& pictures, const FinerSet& finer)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     const QFontMetrics metrics(font);
     QList<Tile> tiles;
+    const auto addTile = [&](const QString& label, const QList<QImage>& images) {
+        tiles.append({label, metrics.horizontalAdvance(label), images});
+    };
     for (const EncodedPicture& picture : pictures) {
-        const QString label =
-            picture.manyColors.name + QStringLiteral("  ") + picture.sixteenColors.name;
-        tiles.append({label, metrics.horizontalAdvance(label), decode(picture.manyColors),
-                      decode(picture.sixteenColors)});
+        addTile(picture.manyColors.name + QStringLiteral("  ") + picture.sixteenColors.name,
+                {decode(picture.manyColors), decode(picture.sixteenColors)});
     }
+    const QString prefix = QString::number(finer.scale) + QStringLiteral("x/");
+    for (const FinerPicture& picture : finer.pictures)
+        addTile(prefix + picture.name, {QImage::fromData(picture.png, "PNG")});
 
     // Left to right, a new row when the next tile does not fit.
     QList<QPoint> places;
@@ -76,8 +85,11 @@ QImage drawContactSheet(const QList<EncodedPicture>& pictures)
         const QPoint place = places[i];
         p.drawText(QRect(place, QSize(tile.size().width(), kLabelHeight)),
                    Qt::AlignLeft | Qt::AlignVCenter, tile.label);
-        p.drawImage(place + QPoint(0, kLabelHeight), tile.many);
-        p.drawImage(place + QPoint(tile.many.width() + kGap, kLabelHeight), tile.sixteen);
+        QPoint imageAt = place + QPoint(0, kLabelHeight);
+        for (const QImage& image : tile.images) {
+            p.drawImage(imageAt, image);
+            imageAt.rx() += image.width() + kGap;
+        }
     }
     return sheet;
 }

@@ -65,18 +65,22 @@ const std::vector<KitObject>& kitObjects()
     return kObjects;
 }
 
-QImage drawKit(const KitScene& scene)
+QImage drawKit(const KitScene& scene, int scale, const QRegion& only)
 {
-    QImage image(kKitSize, QImage::Format_RGB32);
+    QImage image(kKitSize * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    // Everything below is in the kit's design pixels; clip regions scale with the painter.
+    p.scale(scale, scale);
     const ObjectView view{scene.changed, scene.look, scene.glow};
     for (const KitObject& object : kitObjects()) {
         // Nothing of an instrument outside its cover area: hiding it must hide all of it.
         QRegion cover;
         for (const int row : object.rows)
             cover += toRect(kitInstruments()[static_cast<std::size_t>(row)].cover);
+        if (!only.isEmpty() && !cover.intersects(only))
+            continue; // nothing of it could show there
         p.save();
         p.setClipRegion(cover);
         object.paint(p, view);

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <QTransform>
 
 namespace velmar::drawing {
 namespace {
@@ -26,13 +27,21 @@ QRegion ownLitRegion(int anchor)
     return region;
 }
 
-// `base` with the group of `scene.changed` taken from a drawing of `scene`.
-QImage withChange(const QImage& base, const KitScene& scene)
+QRect scaled(const QRect& rect, int scale)
 {
+    return {rect.topLeft() * scale, rect.size() * scale};
+}
+
+// `base` with the group of `scene.changed` taken from a drawing of `scene`, both drawn at
+// `scale`.
+QImage withChange(const QImage& base, const KitScene& scene, int scale)
+{
+    const QRegion own = ownLitRegion(scene.changed);
     QImage result = base;
     QPainter p(&result);
-    p.setClipRegion(ownLitRegion(scene.changed));
-    p.drawImage(0, 0, drawKit(scene));
+    // Whole design pixels become whole blocks of pixels: the region stays exact.
+    p.setClipRegion(QTransform::fromScale(scale, scale).map(own));
+    p.drawImage(0, 0, drawKit(scene, scale, own));
     return result;
 }
 
@@ -48,10 +57,10 @@ struct Colour {
 
 } // namespace
 
-PictureFamily kitPictures()
+PictureFamily kitPictures(int scale)
 {
-    const QImage rest = drawKit({});
-    const QImage restWithKeys = drawKit({.keyHints = true});
+    const QImage rest = drawKit({}, scale);
+    const QImage restWithKeys = drawKit({.keyHints = true}, scale);
     const QList<Colour> colours{{kHostGlow, {}}, {kLiveGlow, QStringLiteral("GREEN")}};
 
     PictureFamily family{{{QStringLiteral("DB"), {}, rest, {}},
@@ -62,7 +71,7 @@ PictureFamily kitPictures()
         QImage lit = rest;
         for (int row = 0; row < kInstrumentCount; ++row) {
             if (kitInstruments()[static_cast<std::size_t>(row)].anchor == row)
-                lit = withChange(lit, {row, Look::Lit, colour.glow});
+                lit = withChange(lit, {row, Look::Lit, colour.glow}, scale);
         }
         family.pictures.append({QStringLiteral("DH"), colour.suffix, lit, {}});
     }
@@ -71,7 +80,8 @@ PictureFamily kitPictures()
                                const QString& suffix) {
             scene.glow = colour.glow;
             family.pictures.append({QLatin1String(stem), suffix + colour.suffix,
-                                    withChange(base, scene), litRect(scene.changed)});
+                                    withChange(base, scene, scale),
+                                    scaled(litRect(scene.changed), scale)});
         };
         small("HHC", rest, {ClosedHiHat, Look::HiHatClosedLit}, {});
         small("HHFC", rest, {ClosedHiHat, Look::HiHatClosedRest}, {});

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRegion>
 
 namespace velmar::drawing {
 
@@ -28,7 +29,9 @@ struct KitScene {
     bool keyHints = false; // print each instrument's computer key on it
 };
 
-// The 600 x 400 kit picture of `scene`, on black.
-[[nodiscard]] QImage drawKit(const KitScene& scene);
+// The 600 x 400 kit picture of `scene`, on black, drawn `scale` times as fine (2: 1200 x 800).
+// With `only` (in design pixels), the picture is right inside that region and objects wholly
+// outside it are left out, which spares most of the drawing of one group's look.
+[[nodiscard]] QImage drawKit(const KitScene& scene, int scale, const QRegion& only = {});
 
 } // namespace velmar::drawing

@@ -50,10 +50,11 @@ void paintStrip(QPainter& p)
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Other"));
 }
 
-QImage drawStrip(bool on)
+QImage drawStrip(bool on, int scale)
 {
-    QImage image(kActivityStripSize, QImage::Format_RGB32);
+    QImage image(kActivityStripSize * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(scale, scale);
     paintStrip(p);
     for (int row = 0; row < kActivityRows; ++row) {
         for (int channel = 0; channel < kChannels; ++channel)
@@ -99,10 +100,10 @@ void paintLamp(QPainter& p, const QRect& area, bool on)
     p.restore();
 }
 
-PictureFamily monitorPictures()
+PictureFamily monitorPictures(int scale)
 {
-    return {{{QStringLiteral("MONNEG"), {}, drawStrip(false), {}},
-             {QStringLiteral("MONPOS"), {}, drawStrip(true), {}}}};
+    return {{{QStringLiteral("MONNEG"), {}, drawStrip(false, scale), {}},
+             {QStringLiteral("MONPOS"), {}, drawStrip(true, scale), {}}}};
 }
 
 } // namespace velmar::drawing

@@ -8,8 +8,9 @@
 
 namespace velmar::drawing {
 
-// The monitor's channel activity strip with every light off ("MONNEG") and on ("MONPOS").
-[[nodiscard]] PictureFamily monitorPictures();
+// The monitor's channel activity strip with every light off ("MONNEG") and on ("MONPOS"),
+// drawn `scale` times as fine as the 312 x 37 design.
+[[nodiscard]] PictureFamily monitorPictures(int scale);
 
 // The parts of the strip the program's icon shows too: the face (the standard palette's grey,
 // so the 16-colour version keeps it exactly), a dark well sunk into it (its edges drawn one

@@ -42,10 +42,33 @@ struct EncodedPicture {
 
 [[nodiscard]] QList<EncodedPicture> encodeFamily(const PictureFamily& family);
 
+// One picture of a finer set, under its "8" name.
+struct FinerPicture {
+    QString name;
+    QByteArray png;
+};
+
+// A family drawn `scale` times as fine as its design, in 256 colours chosen for it as for
+// its "8" pictures.
+struct FinerSet {
+    int scale = 2;
+    QList<FinerPicture> pictures;
+};
+
+[[nodiscard]] FinerSet encodeFinerFamily(const PictureFamily& family, int scale);
+
+// Everything one program embeds: its pictures, their finer sets and its icon at every size.
+struct ModuleContents {
+    QList<EncodedPicture> pictures;
+    QList<FinerSet> finer;
+    QList<QImage> icons;
+};
+
 // Writes the resources of one program into `directory`: a folder of bitmap files named like
-// the resources, and `<name>.qrc` that embeds them under `module` (":/pictures/drums" and
-// the like). False when a file cannot be written.
+// the resources, the finer sets' PNG files in its subfolders "2x" and "3x", the icons as
+// "icon/<size>.png", and `<name>.qrc` that embeds them under `module` (":/pictures/drums"
+// and the like). False when a file cannot be written.
 bool writeModule(const QString& directory, const QString& name, QStringView module,
-                 const QList<EncodedPicture>& pictures);
+                 const ModuleContents& contents);
 
 } // namespace velmar::drawing

@@ -137,12 +137,13 @@ void paintIcon(QPainter& p, Button button, bool pressed, bool sizeChosen)
     }
 }
 
-QImage drawStrip(Button pressed, int chosenSize)
+QImage drawStrip(Button pressed, int chosenSize, int scale)
 {
-    QImage image(kStripSize, QImage::Format_RGB32);
+    QImage image(kStripSize * scale, QImage::Format_RGB32);
     image.fill(kPanel);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     for (int i = 0; i <= static_cast<int>(Button::Stop); ++i) {
         const auto button = static_cast<Button>(i);
         paintButton(p, button, button == pressed);
@@ -153,7 +154,7 @@ QImage drawStrip(Button pressed, int chosenSize)
 
 } // namespace
 
-PictureFamily transportPictures()
+PictureFamily transportPictures(int scale)
 {
     struct Look {
         const char* stem;
@@ -175,7 +176,7 @@ PictureFamily transportPictures()
         for (const Size& size : kSizes) {
             family.pictures.append({QLatin1String(look.stem),
                                     QLatin1String(size.suffix),
-                                    drawStrip(look.pressed, size.button),
+                                    drawStrip(look.pressed, size.button, scale),
                                     {}});
         }
     }

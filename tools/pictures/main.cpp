@@ -1,7 +1,9 @@
 // Draws every picture of both programs and writes them as bitmap resources for the build to
-// embed, the programs' icons for desktop menus, and, for review, a contact sheet of them all.
+// embed, with their finer sets and the programs' window icons; the programs' icons for
+// desktop menus; and, for review, a contact sheet of them all.
 
 #include "runtime/pictures/PictureModules.h"
+#include "runtime/pictures/PictureSets.h"
 #include "tools/pictures/AppIcons.h"
 #include "tools/pictures/ContactSheet.h"
 #include "tools/pictures/KitPictures.h"
@@ -50,21 +52,42 @@ int main(int argc, char* argv[])
     if (!parser.isSet(resources) && !parser.isSet(contactSheet))
         return 0; // the bitmaps take a while to encode
 
-    const QList<EncodedPicture> monitor = encodeFamily(monitorPictures());
+    const QList<EncodedPicture> monitor = encodeFamily(monitorPictures(1));
     const QList<EncodedPicture> drums =
-        encodeFamily(kitPictures()) + encodeFamily(transportPictures());
+        encodeFamily(kitPictures(1)) + encodeFamily(transportPictures(1));
+    // The finer sets, each family drawn again; the sheet alone needs only the 2x one.
+    QList<FinerSet> monitorFiner;
+    QList<FinerSet> drumsFiner;
+    for (const int scale : kPictureSetScales) {
+        if (scale == 1 || (scale > 2 && !parser.isSet(resources)))
+            continue;
+        monitorFiner.append(encodeFinerFamily(monitorPictures(scale), scale));
+        FinerSet drumSet = encodeFinerFamily(kitPictures(scale), scale);
+        drumSet.pictures += encodeFinerFamily(transportPictures(scale), scale).pictures;
+        drumsFiner.append(drumSet);
+    }
 
     if (parser.isSet(resources)) {
         const QString directory = parser.value(resources);
-        if (!writeModule(directory, QStringLiteral("monitor"), kMonitorPictures, monitor) ||
-            !writeModule(directory, QStringLiteral("drums"), kDrumPictures, drums)) {
+        QList<QImage> ostraIcons;
+        QList<QImage> kettraIcons;
+        for (const int size : kAppIconSizes) {
+            ostraIcons.append(drawOstraIcon(size));
+            kettraIcons.append(drawKettraIcon(size));
+        }
+        if (!writeModule(directory, QStringLiteral("monitor"), kMonitorPictures,
+                         {monitor, monitorFiner, ostraIcons}) ||
+            !writeModule(directory, QStringLiteral("drums"), kDrumPictures,
+                         {drums, drumsFiner, kettraIcons})) {
             std::fprintf(stderr, "draw_pictures: cannot write into %s\n", qPrintable(directory));
             return 1;
         }
     }
     if (parser.isSet(contactSheet)) {
         const QString file = parser.value(contactSheet);
-        if (!drawContactSheet(monitor + drums).save(file)) {
+        FinerSet twice = monitorFiner.first();
+        twice.pictures += drumsFiner.first().pictures;
+        if (!drawContactSheet(monitor + drums, twice).save(file)) {
             std::fprintf(stderr, "draw_pictures: cannot write %s\n", qPrintable(file));
             return 1;
         }

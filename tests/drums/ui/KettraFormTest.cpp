@@ -188,6 +188,27 @@ TEST_F(KettraForm, WindowSizeStripsZoomTheKit)
     EXPECT_EQ(form->Transport->geometry(), QRect(132, 2, 336, 17));
 }
 
+TEST_F(KettraForm, ThePanelShowsThePicturesInTheScreensOwnPixels)
+{
+    // Run with QT_SCALE_FACTOR=2 and a large offscreen screen, the grabs show the kit at
+    // device pixel ratio 2; the screen bounds the zoom.
+    create();
+    const double ratio = form->devicePixelRatioF();
+    for (const double scale : {1.0, 1.5, 2.5}) {
+        form->resize(qRound(600 * scale), qRound(400 * scale) + 32);
+        SCOPED_TRACE(form->Scale());
+        const QPixmap& shown = kit(KitPicture::KitImage);
+        EXPECT_EQ(shown.devicePixelRatio(), ratio);
+        EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(form->DrumSpace->size()));
+        const QImage panel = rig.Panel();
+        EXPECT_EQ(panel.size(), shown.size());
+        EXPECT_TRUE(SameArea(panel, shown, panel.rect()));
+        SaveGrab(
+            *form,
+            QStringLiteral("kettra-dpr%1-scale%2").arg(ratio).arg(static_cast<int>(scale * 10)));
+    }
+}
+
 TEST_F(KettraForm, DraggingTheCornerKeepsTheShapeAndRemembersTheFreeSize)
 {
     create();

@@ -1,5 +1,9 @@
 #include "drums/ui/KitPictures.h"
 
+#include "runtime/pictures/PictureModules.h"
+#include "runtime/pictures/ProgramIcon.h"
+
+#include <QIcon>
 #include <gtest/gtest.h>
 
 namespace velmar::drums {
@@ -37,6 +41,22 @@ TEST(KitPictures, ScaledByTheZoomAndTheTransportSqueezed)
     EXPECT_EQ(pictures.Kit(KitPicture::KitImage).size(), QSize(900, 600));
     EXPECT_EQ(pictures.Transport(TransportLook::Stop, SizeHighlight::None).size(), QSize(336, 17))
         << "the bar keeps its size in a wider window";
+}
+
+TEST(KitPictures, TheWindowIconHasADrawingForEachDensity)
+{
+    const QIcon icon = ProgramIcon(kDrumPictures);
+    for (const int side : {16, 24, 32}) {
+        for (const int density : {1, 2, 3}) {
+            SCOPED_TRACE(::testing::Message() << side << " at " << density);
+            const int pixels = side * density;
+            ASSERT_TRUE(icon.availableSizes().contains(QSize(pixels, pixels)));
+            // Drawn for those pixels, not scaled from another size.
+            const QImage drawn(QStringLiteral(":/pictures/drums/icon/%1.png").arg(pixels));
+            EXPECT_EQ(icon.pixmap(QSize(side, side), density).toImage(),
+                      drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+    }
 }
 
 } // namespace

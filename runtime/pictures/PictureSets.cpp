@@ -1,0 +1,69 @@
+#include "runtime/pictures/PictureSets.h"
+
+#include "runtime/pictures/BitmapResource.h"
+
+#include <QImageReader>
+
+#include <cmath>
+
+namespace velmar {
+
+int PictureSetScale(double wanted)
+{
+    for (const int scale : kPictureSetScales) {
+        if (scale >= wanted)
+            return scale;
+    }
+    return kPictureSetScales.back();
+}
+
+QString PictureSetPath(QStringView module, int scale, QStringView name)
+{
+    return module.toString() + QLatin1Char('/') + QString::number(scale) + QStringLiteral("x/") +
+           name.toString() + QStringLiteral(".png");
+}
+
+std::optional<SetPicture> LoadSetPicture(QStringView name, double wanted, QStringView module)
+{
+    // The design-size resource tells the size every set is drawn to.
+    SetPicture picture;
+    if (!LoadBitmapResource(name, picture.Image, module))
+        return std::nullopt;
+    picture.DesignSize = picture.Image.size();
+    const int scale = PictureSetScale(wanted);
+    if (scale == 1)
+        return picture;
+    QImageReader reader(PictureSetPath(module, scale, name.toString().toUpper()), "png");
+    if (reader.size() != picture.DesignSize * scale)
+        return picture;
+    if (QImage finer = reader.read(); !finer.isNull())
+        picture.Image = std::move(finer);
+    return picture;
+}
+
+QSize DeviceSize(QSize size, qreal ratio)
+{
+    return DeviceRect(QRect(QPoint(0, 0), size), ratio).size();
+}
+
+QRect DeviceRect(const QRect& rect, qreal ratio)
+{
+    const auto device = [ratio](int logical) {
+        return static_cast<int>(std::lround(logical * ratio));
+    };
+    return QRect(QPoint(device(rect.left()), device(rect.top())),
+                 QPoint(device(rect.left() + rect.width()), device(rect.top() + rect.height())) -
+                     QPoint(1, 1));
+}
+
+QImage ScreenPicture(const SetPicture& picture, QSize logicalSize, qreal ratio)
+{
+    const QSize size = DeviceSize(logicalSize, ratio);
+    QImage shown = picture.Image.size() == size ? picture.Image
+                                                : picture.Image.scaled(size, Qt::IgnoreAspectRatio,
+                                                                       Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    return shown;
+}
+
+} // namespace velmar

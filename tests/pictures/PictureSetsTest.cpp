@@ -1,0 +1,79 @@
+#include "runtime/pictures/PictureSets.h"
+
+#include "runtime/pictures/PictureModules.h"
+#include "tools/pictures/DibEncoder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace velmar {
+namespace {
+
+TEST(PictureSets, TheSmallestSetFineEnoughElseTheFinest)
+{
+    const std::pair<double, int> cases[] = {{0.25, 1}, {1.0, 1}, {1.01, 2}, {1.5, 2},
+                                            {2.0, 2},  {2.5, 3}, {3.0, 3},  {4.5, 3}};
+    for (const auto& [wanted, scale] : cases)
+        EXPECT_EQ(PictureSetScale(wanted), scale) << wanted;
+}
+
+TEST(PictureSets, DeviceRectanglesTileAsTheLogicalOnesDo)
+{
+    EXPECT_EQ(DeviceRect(QRect(10, 20, 30, 40), 1.0), QRect(10, 20, 30, 40));
+    EXPECT_EQ(DeviceRect(QRect(10, 20, 30, 40), 2.0), QRect(20, 40, 60, 80));
+    EXPECT_EQ(DeviceSize(QSize(600, 400), 3.0), QSize(1800, 1200));
+    // Side by side at an uneven ratio: no device pixel twice, none left out.
+    for (const qreal ratio : {1.25, 1.5, 1.75}) {
+        int right = DeviceRect(QRect(0, 0, 7, 9), ratio).right();
+        for (int left = 7; left < 70; left += 7) {
+            const QRect device = DeviceRect(QRect(left, 0, 7, 9), ratio);
+            EXPECT_EQ(device.left(), right + 1) << ratio << ' ' << left;
+            right = device.right();
+        }
+    }
+}
+
+TEST(PictureSets, ManyColourPicturesComeFromTheFinerSets)
+{
+    const auto twice = LoadSetPicture(u"DB8", 2.0, kDrumPictures);
+    ASSERT_TRUE(twice);
+    EXPECT_EQ(twice->DesignSize, QSize(600, 400));
+    EXPECT_EQ(twice->Image.size(), QSize(1200, 800));
+
+    const auto thrice = LoadSetPicture(u"monpos8", 2.5, kMonitorPictures);
+    ASSERT_TRUE(thrice);
+    EXPECT_EQ(thrice->Image.size(), QSize(936, 111));
+
+    // Sixteen colours come at the design size only.
+    const auto sixteen = LoadSetPicture(u"DH4GREEN", 3.0, kDrumPictures);
+    ASSERT_TRUE(sixteen);
+    EXPECT_EQ(sixteen->Image.size(), QSize(600, 400));
+
+    EXPECT_FALSE(LoadSetPicture(u"DB9", 2.0, kDrumPictures));
+    EXPECT_FALSE(LoadSetPicture(u"../DB8", 2.0, kDrumPictures));
+}
+
+TEST(PictureSets, AFinerPictureOfTheWrongSizeIsNotUsed)
+{
+    QTemporaryDir module;
+    ASSERT_TRUE(module.isValid());
+    QImage design(4, 3, QImage::Format_Indexed8);
+    design.setColorTable({qRgb(0, 0, 0), qRgb(255, 0, 0)});
+    design.fill(1);
+    QFile resource(module.filePath(QStringLiteral("PIC8")));
+    ASSERT_TRUE(resource.open(QIODevice::WriteOnly));
+    resource.write(drawing::encodeDib(design, 8));
+    resource.close();
+    ASSERT_TRUE(QDir(module.path()).mkpath(QStringLiteral("2x")));
+    QImage(9, 6, QImage::Format_RGB32).save(PictureSetPath(module.path(), 2, u"PIC8"));
+
+    const auto loaded = LoadSetPicture(u"pic8", 2.0, module.path());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->Image.size(), QSize(4, 3));
+    EXPECT_EQ(loaded->Image.pixel(0, 0), qRgb(255, 0, 0));
+}
+
+} // namespace
+} // namespace velmar
