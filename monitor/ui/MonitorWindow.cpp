@@ -471,12 +471,11 @@ void MonitorWindow::AppDeactivate()
         showMinimized();
 }
 
-// Only the first showing: the window is shown again whenever it enters or leaves the
-// topmost band, and that must not undo the band's change.
+// Whenever the program shows it; not when the window system gives it back from minimised.
 void MonitorWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!std::exchange(m_shown, true))
+    if (!event->spontaneous())
         MakeTopmost(*this);
 }
 

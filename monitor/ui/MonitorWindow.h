@@ -152,7 +152,6 @@ private:
     OstraSettings m_settings;
     QString m_helpFile;
     bool m_terminateRequested = false;
-    bool m_shown = false;
 
     SystemClock m_clock;
     EventGridModel* m_grid = nullptr;

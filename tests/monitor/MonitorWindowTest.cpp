@@ -7,6 +7,7 @@
 #include "runtime/SharedMemory.h"
 #include "runtime/pictures/BitmapResource.h"
 #include "runtime/pictures/PictureModules.h"
+#include "runtime/ui/FormRules.h"
 #include "tests/monitor/FormRig.h"
 
 #include <QElapsedTimer>
@@ -15,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -24,6 +26,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
 
 namespace velmar::monitor::test {
 namespace {
@@ -349,6 +353,84 @@ INSTANTIATE_TEST_SUITE_P(Cases, DialogBracket,
                                            BracketCase{"OnTopToFile", 1, 1},
                                            BracketCase{"NotOnTop", 0, 0}),
                          [](const auto& tested) { return std::string(tested.param.name); });
+
+// Under an X server the window manager answers a while after it is asked.
+void letTheWindowManagerAnswer()
+{
+    QTest::qWait(QGuiApplication::platformName() == QStringLiteral("xcb") ? 300 : 10);
+}
+
+// Whether the window manager keeps the window above the others, when there is one to ask.
+std::optional<bool> managerKeepsAbove(const QWidget& window)
+{
+    if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        return std::nullopt;
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
+                                          QStringLiteral("_NET_WM_STATE")});
+    if (!xprop.waitForFinished(5000) || xprop.exitCode() != 0)
+        return std::nullopt;
+    return xprop.readAllStandardOutput().contains("_NET_WM_STATE_ABOVE");
+}
+
+// The window is topmost when shown and after every dialog, whatever the choice says; the
+// choice only takes it out of the band while a dialog is up. Entering and leaving the band
+// neither moves the window nor replaces it.
+TEST(MonitorWindow, IsTopmostWhenShownAndAfterEveryDialogAndStaysWhereItIs)
+{
+    FormRig rig;
+    rig.WriteSettings(settingsWith([](OstraSettings& s) {
+        s.AlwaysOnTop = 0;
+        s.WindowLeft = 12;
+        s.WindowTop = 40;
+    }));
+    MonitorWindow& form = rig.Create();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    letTheWindowManagerAnswer();
+    EXPECT_TRUE(topmost(form));
+    EXPECT_NE(managerKeepsAbove(form), std::optional<bool>(false));
+    const WId native = form.winId();
+    const QPoint place = form.pos();
+
+    struct Step {
+        QPushButton* button;
+        std::uint8_t onTopBefore;
+        std::uint8_t onTopAfter;
+    };
+    const Step steps[] = {{form.DisplaySettingsButton, 0, 1},
+                          {form.FilterButton, 1, 1},
+                          {form.DisplaySettingsButton, 1, 0},
+                          {form.FilterButton, 0, 0},
+                          {form.SaveTextButton, 0, 0}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.button->text().toStdString() + " with always on top " +
+                     std::to_string(step.onTopBefore));
+        ASSERT_EQ(form.Settings().AlwaysOnTop, step.onTopBefore);
+        bool opened = false;
+        const auto dialog = [&] {
+            opened = true;
+            letTheWindowManagerAnswer();
+            EXPECT_EQ(topmost(form), step.onTopBefore == 0);
+            EXPECT_NE(managerKeepsAbove(form), std::optional<bool>(step.onTopBefore != 0));
+            form.Settings().AlwaysOnTop = step.onTopAfter;
+        };
+        form.Dialogs = {dialog, dialog, dialog, dialog};
+        step.button->click();
+        letTheWindowManagerAnswer();
+        EXPECT_TRUE(opened);
+        EXPECT_TRUE(topmost(form));
+        EXPECT_NE(managerKeepsAbove(form), std::optional<bool>(false));
+        EXPECT_EQ(form.winId(), native) << "the same native window";
+        EXPECT_EQ(form.pos(), place);
+        EXPECT_TRUE(form.isVisible());
+    }
+
+    form.hide();
+    MakeNotTopmost(form);
+    form.show();
+    EXPECT_TRUE(topmost(form)) << "shown again";
+}
 
 TEST(MonitorWindow, OnlyAChangedNumberOfEventsEmptiesTheGrid)
 {
