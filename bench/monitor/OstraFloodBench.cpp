@@ -14,6 +14,7 @@
 #include <signal.h>
 #include <sstream>
 #include <thread>
+#include <time.h>
 
 namespace {
 
@@ -166,5 +167,29 @@ void BM_OstraPollsAnEmptyRing(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OstraPollsAnEmptyRing)->Iterations(1)->Unit(benchmark::kSecond);
+
+// For comparison: the processor share of nothing but waking every 2 ms, on this machine.
+void BM_Only2MsSleeps(benchmark::State& state)
+{
+    for (auto _ : state) {
+        double share = 0;
+        std::thread sleeper([&] {
+            const auto threadSeconds = [] {
+                timespec used{};
+                clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+                return static_cast<double>(used.tv_sec) + static_cast<double>(used.tv_nsec) / 1e9;
+            };
+            const double before = threadSeconds();
+            const auto start = Clock::now();
+            while (Clock::now() - start < std::chrono::seconds(10))
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            share = (threadSeconds() - before) /
+                    std::chrono::duration<double>(Clock::now() - start).count();
+        });
+        sleeper.join();
+        state.counters["cpu_percent"] = share * 100;
+    }
+}
+BENCHMARK(BM_Only2MsSleeps)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace

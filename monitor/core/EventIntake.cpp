@@ -76,6 +76,7 @@ IdleResult EventIntake::AppIdle(GridScroll scroll)
     }
     if (m_block.RingEmpty()) {
         m_clock.Sleep(kEmptyRingSleepMs);
+        result.RingWasEmpty = true;
         return result;
     }
 
@@ -107,6 +108,24 @@ IdleResult EventIntake::AppIdle(GridScroll scroll)
     if (m_firstWritten != 0)
         m_grid.RowsWritten(m_firstWritten, m_lastWritten);
     return result;
+}
+
+void EventIntake::AwaitEvents(std::uint32_t longestMs)
+{
+    const std::uint32_t start = m_clock.timeGetTime();
+    for (std::uint32_t now = start; m_block.RingEmpty() && !passDue(now);
+         now = m_clock.timeGetTime()) {
+        if (now - start + kEmptyRingSleepMs > longestMs)
+            return;
+        m_clock.Sleep(kEmptyRingSleepMs);
+    }
+}
+
+// A pass would change what is shown: the clock's label (only a running clock changes it)
+// or the window's place.
+bool EventIntake::passDue(std::uint32_t now) const
+{
+    return (m_clockRunning && isAfter(now, m_nextLabelTime)) || isAfter(now, m_nextClampTime);
 }
 
 bool EventIntake::takeIn(const RingEvent& event)

@@ -30,6 +30,8 @@ struct IdleResult {
     std::optional<QString> CurrentEventLabel;
     // The grid's new first visible row, when the pass scrolled it.
     std::optional<std::int32_t> TopRow;
+    // The ring was empty: the pass only slept.
+    bool RingWasEmpty = false;
 };
 
 // The monitor's engine, run from the application's idle handler: a millisecond clock that
@@ -50,6 +52,11 @@ public:
     // One pass. It never reports being done: the caller runs it again at once. When the
     // ring is empty it sleeps 2 ms; otherwise it takes every waiting event.
     [[nodiscard]] IdleResult AppIdle(GridScroll scroll);
+    // After a pass that found the ring empty: goes on sleeping 2 ms at a time, for up to
+    // `longestMs`, until an event waits in the ring or the running clock's label or the
+    // screen clamp is due, so that the next pass has work. It reads only the ring's two
+    // indices and the clock, far cheaper than going round the event loop for each look.
+    void AwaitEvents(std::uint32_t longestMs);
 
     // Empties the grid and restarts the event numbers; the view scrolls to the top.
     void ClearMIDIGrid();
@@ -79,6 +86,7 @@ private:
     void scrollToShow(std::int32_t row);
     void restartDeadline();
     [[nodiscard]] std::int32_t rowOf(std::int64_t eventCount) const;
+    [[nodiscard]] bool passDue(std::uint32_t now) const;
     [[nodiscard]] std::int32_t rowCount() const { return m_grid.rows().RowCount(); }
 
     OstraSettings& m_settings;

@@ -44,6 +44,10 @@ constexpr std::uint16_t kMidiMonitor = 4288;
 constexpr int kJapanese = 10;
 constexpr int kHelpContext = 9;
 constexpr QSize kDesignSize(598, 453);
+// After a pass that found the ring empty, the ring is watched every 2 ms for up to this
+// long before the event loop (clicks, repaints, the host's messages) gets its turn: a look
+// at the ring costs far less than a turn of the loop.
+constexpr std::uint32_t kQuietWatchMs = 4;
 
 // "MS Sans Serif" 8 point of the design is the system's sans-serif face 11 pixels high,
 // a little condensed: the common faces are wider, and the design's widths were measured
@@ -333,6 +337,8 @@ bool MonitorWindow::AppIdle()
     if (result.TopRow)
         SetTopRow(*result.TopRow);
     ShowNewlyLitLights();
+    if (result.RingWasEmpty)
+        m_intake->AwaitEvents(kQuietWatchMs);
     return false; // called again at once: the ring is polled
 }
 

@@ -220,6 +220,40 @@ TEST(EventIntake, ClockStartsWithTheFirstEventAndStopsAfterTheQuietPeriod)
     EXPECT_EQ(rig.intake.ElapsedMs(), 0);
 }
 
+TEST(EventIntake, AnEmptyRingIsWatchedEvery2MsUntilAPassHasWork)
+{
+    MonitorRig rig;
+    (void)rig.Pass(); // the clamp and the labels are due at once
+    EXPECT_TRUE(rig.Pass().RingWasEmpty);
+    rig.clock.sleeps.clear();
+    rig.intake.AwaitEvents(8);
+    EXPECT_EQ(rig.clock.sleeps, (std::vector<std::uint32_t>{2, 2, 2, 2})) << "nothing came";
+
+    rig.clock.sleeps.clear();
+    rig.clock.duringSleep = [&] {
+        if (rig.clock.sleeps.size() == 2)
+            rig.Send(0x90, 60, 100);
+    };
+    rig.intake.AwaitEvents(100);
+    EXPECT_EQ(rig.clock.sleeps.size(), 2U) << "an event came";
+    rig.clock.duringSleep = nullptr;
+    rig.clock.sleeps.clear();
+    rig.intake.AwaitEvents(100);
+    EXPECT_TRUE(rig.clock.sleeps.empty()) << "an event waits already";
+    EXPECT_FALSE(rig.Pass().RingWasEmpty);
+
+    // The clock runs now: its label is due at most 50 ms after the last one.
+    const std::uint32_t taken = rig.clock.now;
+    rig.intake.AwaitEvents(1000);
+    EXPECT_LE(rig.clock.now - taken, 52U);
+    EXPECT_TRUE(rig.Pass().CurTimeLabel);
+
+    rig.intake.ClearTime();
+    rig.intake.AwaitEvents(5000);
+    EXPECT_TRUE(rig.Pass().KeepOnScreen) << "the screen clamp, once a second";
+    EXPECT_LT(rig.clock.now - taken, 1100U);
+}
+
 TEST(EventIntake, LabelsAtMostEvery50MsAndTheScreenClampOnceASecond)
 {
     MonitorRig rig;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <span>
 #include <vector>
@@ -19,12 +20,16 @@ class ManualClock final : public MonitorClock {
 public:
     std::uint32_t now = 5000;
     std::vector<std::uint32_t> sleeps;
+    // What happens elsewhere while the monitor sleeps.
+    std::function<void()> duringSleep;
 
     [[nodiscard]] std::uint32_t timeGetTime() override { return now; }
     void Sleep(std::uint32_t milliseconds) override
     {
         sleeps.push_back(milliseconds);
         now += milliseconds;
+        if (duringSleep)
+            duringSleep();
     }
 };
 
