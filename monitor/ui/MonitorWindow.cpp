@@ -28,6 +28,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
+#include <QWindow>
 
 #include <algorithm>
 #include <filesystem>
@@ -327,19 +328,59 @@ void MonitorWindow::FormDestroy()
 
 bool MonitorWindow::AppIdle()
 {
-    const IdleResult result = m_intake->AppIdle(Scroll());
+    const IdleResult result = m_intake->AppIdle();
     if (result.KeepOnScreen)
         KeepWindowOnScreen();
-    if (result.CurTimeLabel)
-        CurTimeLabel->setText(*result.CurTimeLabel);
+    if (result.CurTimeLabel) {
+        m_curTimeText = result.CurTimeLabel;
+        m_clockRepaints.Changed();
+    }
     if (result.CurrentEventLabel)
-        CurrentEventLabel->setText(*result.CurrentEventLabel);
-    if (result.TopRow)
-        SetTopRow(*result.TopRow);
-    ShowNewlyLitLights();
-    if (result.RingWasEmpty)
-        m_intake->AwaitEvents(kQuietWatchMs);
+        m_eventCountText = result.CurrentEventLabel;
+    if (result.GridChanged || result.CurrentEventLabel)
+        m_eventRepaints.Changed();
+    const auto now = RepaintPacing::Clock::now();
+    // A repaint asked for last time may still wait for the event loop: no watching then.
+    const bool repaintAsked = std::exchange(m_repaintAsked, false);
+    if (m_eventRepaints.Due(now))
+        ShowEvents(now);
+    else if (m_clockRepaints.Due(now))
+        ShowClock(now);
+    if (result.RingWasEmpty && !repaintAsked)
+        m_intake->AwaitEvents(
+            m_clockRepaints.MsUntilDue(now, m_eventRepaints.MsUntilDue(now, kQuietWatchMs)));
     return false; // called again at once: the ring is polled
+}
+
+// What the events changed since the last time, as it is now: the rows written, the grid
+// scrolled to the newest one, the event count and the lights; the clock comes along.
+void MonitorWindow::ShowEvents(RepaintPacing::Clock::time_point now)
+{
+    m_intake->PublishWrittenRows();
+    if (const std::optional<std::int32_t> topRow = m_intake->TakeTopRow(Scroll()))
+        SetTopRow(*topRow);
+    if (m_eventCountText)
+        CurrentEventLabel->setText(*std::exchange(m_eventCountText, std::nullopt));
+    ShowNewlyLitLights();
+    m_eventRepaints.Shown(now);
+    ShowClock(now);
+}
+
+void MonitorWindow::ShowClock(RepaintPacing::Clock::time_point now)
+{
+    if (m_curTimeText)
+        CurTimeLabel->setText(*std::exchange(m_curTimeText, std::nullopt));
+    m_clockRepaints.Shown(now);
+    m_repaintAsked = true;
+}
+
+void MonitorWindow::FollowScreenRefresh()
+{
+    if (const QScreen* display = screen()) {
+        const RepaintPacing::Clock::duration frame = RepaintPacing::FrameOf(display->refreshRate());
+        m_eventRepaints.SetFrame(frame);
+        m_clockRepaints.SetFrame(frame);
+    }
 }
 
 void MonitorWindow::KeepWindowOnScreen()
@@ -481,8 +522,12 @@ void MonitorWindow::AppDeactivate()
 void MonitorWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        MakeTopmost(*this);
+    if (event->spontaneous())
+        return;
+    MakeTopmost(*this);
+    FollowScreenRefresh();
+    connect(windowHandle(), &QWindow::screenChanged, this, &MonitorWindow::FollowScreenRefresh,
+            Qt::UniqueConnection);
 }
 
 // A tool window does not end the application when it closes by itself.
