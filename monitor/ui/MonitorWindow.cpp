@@ -48,7 +48,7 @@ constexpr QSize kDesignSize(598, 453);
 // After a pass that found the ring empty, the ring is watched every 2 ms for up to this
 // long before the event loop (clicks, repaints, the host's messages) gets its turn: a look
 // at the ring costs far less than a turn of the loop.
-constexpr std::uint32_t kQuietWatchMs = 4;
+constexpr std::uint32_t kQuietWatchMs = 6;
 
 // "MS Sans Serif" 8 point of the design is the system's sans-serif face 11 pixels high,
 // a little condensed: the common faces are wider, and the design's widths were measured
@@ -342,13 +342,15 @@ bool MonitorWindow::AppIdle()
     const auto now = RepaintPacing::Clock::now();
     // A repaint asked for last time may still wait for the event loop: no watching then.
     const bool repaintAsked = std::exchange(m_repaintAsked, false);
+    // The clock waits for events that wait: they take it along within the frame.
     if (m_eventRepaints.Due(now))
         ShowEvents(now);
-    else if (m_clockRepaints.Due(now))
+    else if (!m_eventRepaints.Waiting() && m_clockRepaints.Due(now))
         ShowClock(now);
-    if (result.RingWasEmpty && !repaintAsked)
-        m_intake->AwaitEvents(
-            m_clockRepaints.MsUntilDue(now, m_eventRepaints.MsUntilDue(now, kQuietWatchMs)));
+    if (result.RingWasEmpty && !repaintAsked) {
+        const RepaintPacing& next = m_eventRepaints.Waiting() ? m_eventRepaints : m_clockRepaints;
+        m_intake->AwaitEvents(next.MsUntilDue(now, kQuietWatchMs));
+    }
     return false; // called again at once: the ring is polled
 }
 

@@ -18,6 +18,8 @@ public:
     void SetFrame(Clock::duration frame) { m_frame = frame; }
     // Something to show has changed.
     void Changed() { m_waiting = true; }
+    // Whether changes wait to be shown.
+    [[nodiscard]] bool Waiting() const { return m_waiting; }
     // Whether changes wait and their frame has come.
     [[nodiscard]] bool Due(Clock::time_point now) const
     {
