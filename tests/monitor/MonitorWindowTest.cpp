@@ -360,10 +360,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, DialogBracket,
                                            BracketCase{"NotOnTop", 0, 0}),
                          [](const auto& tested) { return std::string(tested.param.name); });
 
-// Under an X server the window manager answers a while after it is asked.
+// Under an X server the window manager answers a while after it is asked. A waiting event
+// loop, as a modal dialog runs, is what sends the requests on.
 void letTheWindowManagerAnswer()
 {
-    QTest::qWait(QGuiApplication::platformName() == QStringLiteral("xcb") ? 300 : 10);
+    QEventLoop loop;
+    QTimer::singleShot(QGuiApplication::platformName() == QStringLiteral("xcb") ? 300 : 10, &loop,
+                       &QEventLoop::quit);
+    loop.exec();
 }
 
 // Whether the window manager keeps the window above the others, when there is one to ask.
