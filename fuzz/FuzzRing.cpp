@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velmar::fuzz {
@@ -138,7 +139,9 @@ void monitorPass(Rig& rig, FuzzInput& input)
     const monitor::GridScroll scroll{input.u16(), input.u8()};
     const DrainPath path = expectedDrain(rig.block);
     const std::int64_t countBefore = rig.intake->EventCount();
-    (void)rig.intake->AppIdle(scroll);
+    (void)rig.intake->AppIdle();
+    rig.intake->PublishWrittenRows();
+    const std::optional<std::int32_t> topRow = rig.intake->TakeTopRow(scroll);
 
     const std::uint16_t read = indexAt(rig.block, HostLinkBlock::kReadIndexOffset);
     Require(path.passes(read), "monitor: read index left off the ring's path");
@@ -150,6 +153,8 @@ void monitorPass(Rig& rig, FuzzInput& input)
     Require(rig.intake->CurrentRow() >= 0 && rig.intake->CurrentRow() <= rows,
             "monitor: current row outside the grid");
     Require(rig.intake->EventCount() >= 0, "monitor: negative event count");
+    Require(!topRow || (*topRow >= 1 && *topRow <= std::max(rows, 1)),
+            "monitor: scrolled outside the grid");
     if (rig.settings.DisplayFullMode == kDisplayFullStop)
         Require(rig.intake->EventCount() <= rows, "monitor: a grid that stops grew past its end");
     // A row per event, and a dump's rows: 16 bytes each and its end marker.

@@ -86,7 +86,7 @@ void BM_ResidentWith32000FullRows(benchmark::State& state)
             for (std::uint16_t slot = 1; slot < HostLinkBlock::kLastSlot; ++slot, ++event)
                 block.putSlot(slot, 0, PackedMidiMessage::pack(0xB0, 98, 127)); // longest cells
             block.setIndices(1, HostLinkBlock::kLastSlot);
-            benchmark::DoNotOptimize(intake.AppIdle({1, 20}));
+            benchmark::DoNotOptimize(intake.AppIdle());
         }
         state.counters["resident MB"] = residentMegabytes();
         state.counters["grew by MB"] = residentMegabytes() - before;
@@ -110,7 +110,7 @@ void BM_IntakeFullRing(benchmark::State& state)
     const std::int64_t allocationsBefore = velmar::bench::AllocationCount();
     for (auto _ : state) {
         block.setIndices(1, HostLinkBlock::kLastSlot);
-        const IdleResult result = intake.AppIdle({1, 20});
+        const IdleResult result = intake.AppIdle();
         benchmark::DoNotOptimize(result);
         events += HostLinkBlock::kLastSlot - 1;
     }
@@ -137,7 +137,7 @@ void BM_SysExDump64000(benchmark::State& state)
 
     for (auto _ : state) {
         block.setIndices(1, 3);
-        const IdleResult result = intake.AppIdle({1, 20});
+        const IdleResult result = intake.AppIdle();
         benchmark::DoNotOptimize(result);
     }
     state.SetBytesProcessed(state.iterations() * 64000);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <utility>
 
 namespace velmar::monitor {
 
@@ -52,7 +53,7 @@ EventIntake::EventIntake(HostLinkBlock block, OstraSettings& settings, EventGrid
     m_nextLabelTime = m_clockStartMs - 1U;
 }
 
-IdleResult EventIntake::AppIdle(GridScroll scroll)
+IdleResult EventIntake::AppIdle()
 {
     IdleResult result;
     const std::uint32_t now = m_clock.timeGetTime();
@@ -78,6 +79,7 @@ IdleResult EventIntake::AppIdle(GridScroll scroll)
     }
     if (m_block.RingEmpty()) {
         m_clock.Sleep(kEmptyRingSleepMs);
+        result.RingWasEmpty = true;
         return result;
     }
 
@@ -86,8 +88,6 @@ IdleResult EventIntake::AppIdle(GridScroll scroll)
         m_elapsedMs = 0;
         m_clockRunning = true;
     }
-    m_scroll = scroll;
-    m_firstWritten = 0;
     // At most one ring's worth, so a host that never stops writing cannot hold the window.
     for (std::size_t step = 0; step < HostLinkBlock::kLastSlot; ++step) {
         const std::optional<RingEvent> event = m_block.TakeEvent();
@@ -104,11 +104,26 @@ IdleResult EventIntake::AppIdle(GridScroll scroll)
         result.CurrentEventLabel = QString::number(m_eventCount);
         m_lastShownCount = m_eventCount;
     }
-    if (m_scroll.TopRow != scroll.TopRow)
-        result.TopRow = m_scroll.TopRow;
-    if (m_firstWritten != 0)
-        m_grid.RowsWritten(m_firstWritten, m_lastWritten);
+    result.GridChanged = m_firstWritten != 0 || m_wrappedToTop;
     return result;
+}
+
+void EventIntake::AwaitEvents(std::uint32_t longestMs)
+{
+    const std::uint32_t start = m_clock.timeGetTime();
+    for (std::uint32_t now = start; m_block.RingEmpty() && !passDue(now);
+         now = m_clock.timeGetTime()) {
+        if (now - start + kEmptyRingSleepMs > longestMs)
+            return;
+        m_clock.Sleep(kEmptyRingSleepMs);
+    }
+}
+
+// A pass would change what is shown: the clock's label (only a running clock changes it)
+// or the window's place.
+bool EventIntake::passDue(std::uint32_t now) const
+{
+    return (m_clockRunning && isAfter(now, m_nextLabelTime)) || isAfter(now, m_nextClampTime);
 }
 
 bool EventIntake::takeIn(const RingEvent& event)
@@ -126,11 +141,11 @@ bool EventIntake::takeIn(const RingEvent& event)
             break;
         case kDisplayFullWrap:
             if (m_eventCount % rows == 0)
-                m_scroll.TopRow = 1;
+                m_wrappedToTop = true;
             break;
         case kDisplayFullWrapClearCount:
             if (m_eventCount % rows == 0) {
-                m_scroll.TopRow = 1;
+                m_wrappedToTop = true;
                 m_eventCount = 0;
             }
             break;
@@ -157,7 +172,6 @@ bool EventIntake::show(const RingEvent& event)
     else
         m_countNextEvent = true;
     m_currentRow = rowOf(m_eventCount);
-    scrollToShow(m_currentRow);
 
     m_source = event.Source;
     GridRow& row = startRow(m_currentRow);
@@ -191,7 +205,6 @@ GridRow* EventIntake::OpenContinuationRow()
         return nullptr; // the count stays at the last row shown
     ++m_eventCount;
     m_currentRow = rowOf(m_eventCount);
-    scrollToShow(m_currentRow);
     GridRow& row = startRow(m_currentRow);
     row[kSourceColumn] += m_source == 0 ? m_formatter.texts().Ext : m_formatter.texts().Int;
     m_grid.rows().Event(m_currentRow).kind = RowEvent::Kind::DumpMore;
@@ -251,13 +264,26 @@ void EventIntake::writeNumber(std::int32_t row)
     setNumber(m_grid.rows().Row(row)[kNumberColumn], m_eventCount);
 }
 
-void EventIntake::scrollToShow(std::int32_t row)
+void EventIntake::PublishWrittenRows()
 {
-    if (std::int64_t{m_scroll.VisibleRowCount} + m_scroll.TopRow < row) {
+    if (m_firstWritten == 0)
+        return;
+    m_grid.RowsWritten(m_firstWritten, m_lastWritten);
+    m_firstWritten = 0;
+    m_lastWritten = 0;
+}
+
+std::optional<std::int32_t> EventIntake::TakeTopRow(GridScroll view)
+{
+    std::int32_t topRow = std::exchange(m_wrappedToTop, false) ? 1 : view.TopRow;
+    if (m_currentRow > 0 && std::int64_t{view.VisibleRowCount} + topRow < m_currentRow) {
         // As far as the grid scrolls: its last row at the bottom.
-        const std::int32_t lastTop = std::max(1, rowCount() - m_scroll.VisibleRowCount + 1);
-        m_scroll.TopRow = std::min(row, lastTop);
+        const std::int32_t lastTop = std::max(1, rowCount() - view.VisibleRowCount + 1);
+        topRow = std::min(m_currentRow, lastTop);
     }
+    if (topRow == view.TopRow)
+        return std::nullopt;
+    return topRow;
 }
 
 void EventIntake::restartDeadline()
@@ -277,6 +303,7 @@ void EventIntake::ClearMIDIGrid()
     m_eventCount = 0;
     m_lastStartedRow = 0;
     m_wrapped = false;
+    forgetUnpublished();
 }
 
 void EventIntake::ClearTime()
@@ -295,7 +322,16 @@ bool EventIntake::ApplyDisplayEventCount()
     m_eventCount = 0;
     m_lastStartedRow = 0;
     m_wrapped = false;
+    forgetUnpublished();
     return true;
+}
+
+// An emptied grid has told its views already, and may no longer hold the rows written.
+void EventIntake::forgetUnpublished()
+{
+    m_firstWritten = 0;
+    m_lastWritten = 0;
+    m_wrappedToTop = false;
 }
 
 } // namespace velmar::monitor

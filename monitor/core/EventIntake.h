@@ -14,8 +14,8 @@
 
 namespace velmar::monitor {
 
-// The grid's scroll position as the view has it before a pass: the first visible event
-// row (1 to the row count) and how many event rows fit.
+// The grid's scroll position as the view has it: the first visible event row (1 to the row
+// count) and how many event rows fit.
 struct GridScroll {
     std::int32_t TopRow = 1;
     std::int32_t VisibleRowCount = 0;
@@ -28,14 +28,17 @@ struct IdleResult {
     // New texts of the clock and event labels, at most every 50 ms and only when changed.
     std::optional<QString> CurTimeLabel;
     std::optional<QString> CurrentEventLabel;
-    // The grid's new first visible row, when the pass scrolled it.
-    std::optional<std::int32_t> TopRow;
+    // The grid has rows written or a wrap that its views have not heard of yet.
+    bool GridChanged = false;
+    // The ring was empty: the pass only slept.
+    bool RingWasEmpty = false;
 };
 
 // The monitor's engine, run from the application's idle handler: a millisecond clock that
 // starts with the first event and stops after a quiet period, and the draining of the
 // host's event ring into the grid through the display-full policy and the display filter.
-// Rows written in one pass reach the model as one change, so a burst repaints once.
+// Every pass writes its rows at once; the grid's views hear of them, and scroll to the
+// newest, when the window repaints, so a stream repaints no more often than the screen.
 class EventIntake final : private ContinuationRows {
 public:
     static constexpr std::uint32_t kEmptyRingSleepMs = 2;
@@ -49,7 +52,19 @@ public:
 
     // One pass. It never reports being done: the caller runs it again at once. When the
     // ring is empty it sleeps 2 ms; otherwise it takes every waiting event.
-    [[nodiscard]] IdleResult AppIdle(GridScroll scroll);
+    [[nodiscard]] IdleResult AppIdle();
+    // After a pass that found the ring empty: goes on sleeping 2 ms at a time, for up to
+    // `longestMs`, until an event waits in the ring or the running clock's label or the
+    // screen clamp is due, so that the next pass has work. It reads only the ring's two
+    // indices and the clock, far cheaper than going round the event loop for each look.
+    void AwaitEvents(std::uint32_t longestMs);
+
+    // Tells the grid's views, as one change, of every row written since the last call.
+    void PublishWrittenRows();
+    // Where a view at `view` scrolls to show the newest row, when it must: back to the top
+    // once the display has wrapped since the last call, then a page on when the newest row
+    // is below the rows in view. Rows a page passes over stay in the grid.
+    [[nodiscard]] std::optional<std::int32_t> TakeTopRow(GridScroll view);
 
     // Empties the grid and restarts the event numbers; the view scrolls to the top.
     void ClearMIDIGrid();
@@ -82,9 +97,10 @@ private:
     void keepEvent(std::int32_t row, const RingEvent& event, EventFormatter::Outcome outcome);
     GridRow& startRow(std::int32_t row);
     void writeNumber(std::int32_t row);
-    void scrollToShow(std::int32_t row);
     void restartDeadline();
     [[nodiscard]] std::int32_t rowOf(std::int64_t eventCount) const;
+    [[nodiscard]] bool passDue(std::uint32_t now) const;
+    void forgetUnpublished();
     [[nodiscard]] std::int32_t rowCount() const { return m_grid.rows().RowCount(); }
 
     OstraSettings& m_settings;
@@ -108,11 +124,13 @@ private:
     std::int32_t m_lastShownElapsed = -1;
     std::int64_t m_lastShownCount = 0;
 
-    // During a pass: the event being shown, the scroll position and the rows written.
+    // The source of the event being shown, during a pass.
     std::uint16_t m_source = 0;
-    GridScroll m_scroll;
+    // Since the views last heard: the rows written (0 for none) and whether the display
+    // wrapped back to its first row.
     std::int32_t m_firstWritten = 0;
     std::int32_t m_lastWritten = 0;
+    bool m_wrappedToTop = false;
 };
 
 } // namespace velmar::monitor

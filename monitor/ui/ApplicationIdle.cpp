@@ -12,8 +12,13 @@ ApplicationIdle::ApplicationIdle(std::function<bool()> onIdle)
     m_again.setSingleShot(true);
     m_again.setInterval(0);
     QObject::connect(&m_again, &QTimer::timeout, &m_again, [this] { run(); });
+    // The loop says it may wait at the start of every turn; while the timer is set it will
+    // not wait, and the timer runs the handler in this very turn.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     &m_again, [this] { run(); });
+                     &m_again, [this] {
+                         if (!m_again.isActive())
+                             run();
+                     });
 }
 
 void ApplicationIdle::run()

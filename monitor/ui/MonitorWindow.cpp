@@ -27,6 +27,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
+#include <QWindow>
 
 #include <algorithm>
 #include <filesystem>
@@ -43,6 +44,10 @@ constexpr std::uint16_t kMidiMonitor = 4288;
 constexpr int kJapanese = 10;
 constexpr int kHelpContext = 9;
 constexpr QSize kDesignSize(598, 453);
+// After a pass that found the ring empty, the ring is watched every 2 ms for up to this
+// long before the event loop (clicks, repaints, the host's messages) gets its turn: a look
+// at the ring costs far less than a turn of the loop.
+constexpr std::uint32_t kQuietWatchMs = 6;
 
 // "MS Sans Serif" 8 point of the design is the system's sans-serif face 11 pixels high,
 // a little condensed: the common faces are wider, and the design's widths were measured
@@ -328,17 +333,61 @@ void MonitorWindow::FormDestroy()
 
 bool MonitorWindow::AppIdle()
 {
-    const IdleResult result = m_intake->AppIdle(Scroll());
+    const IdleResult result = m_intake->AppIdle();
     if (result.KeepOnScreen)
         KeepWindowOnScreen();
-    if (result.CurTimeLabel)
-        CurTimeLabel->setText(*result.CurTimeLabel);
+    if (result.CurTimeLabel) {
+        m_curTimeText = result.CurTimeLabel;
+        m_clockRepaints.Changed();
+    }
     if (result.CurrentEventLabel)
-        CurrentEventLabel->setText(*result.CurrentEventLabel);
-    if (result.TopRow)
-        SetTopRow(*result.TopRow);
-    ShowNewlyLitLights();
+        m_eventCountText = result.CurrentEventLabel;
+    if (result.GridChanged || result.CurrentEventLabel)
+        m_eventRepaints.Changed();
+    const auto now = RepaintPacing::Clock::now();
+    // A repaint asked for last time may still wait for the event loop: no watching then.
+    const bool repaintAsked = std::exchange(m_repaintAsked, false);
+    // The clock waits for events that wait: they take it along within the frame.
+    if (m_eventRepaints.Due(now))
+        ShowEvents(now);
+    else if (!m_eventRepaints.Waiting() && m_clockRepaints.Due(now))
+        ShowClock(now);
+    if (result.RingWasEmpty && !repaintAsked) {
+        const RepaintPacing& next = m_eventRepaints.Waiting() ? m_eventRepaints : m_clockRepaints;
+        m_intake->AwaitEvents(next.MsUntilDue(now, kQuietWatchMs));
+    }
     return false; // called again at once: the ring is polled
+}
+
+// What the events changed since the last time, as it is now: the rows written, the grid
+// scrolled to the newest one, the event count and the lights; the clock comes along.
+void MonitorWindow::ShowEvents(RepaintPacing::Clock::time_point now)
+{
+    m_intake->PublishWrittenRows();
+    if (const std::optional<std::int32_t> topRow = m_intake->TakeTopRow(Scroll()))
+        SetTopRow(*topRow);
+    if (m_eventCountText)
+        CurrentEventLabel->setText(*std::exchange(m_eventCountText, std::nullopt));
+    ShowNewlyLitLights();
+    m_eventRepaints.Shown(now);
+    ShowClock(now);
+}
+
+void MonitorWindow::ShowClock(RepaintPacing::Clock::time_point now)
+{
+    if (m_curTimeText)
+        CurTimeLabel->setText(*std::exchange(m_curTimeText, std::nullopt));
+    m_clockRepaints.Shown(now);
+    m_repaintAsked = true;
+}
+
+void MonitorWindow::FollowScreenRefresh()
+{
+    if (const QScreen* display = screen()) {
+        const RepaintPacing::Clock::duration frame = RepaintPacing::FrameOf(display->refreshRate());
+        m_eventRepaints.SetFrame(frame);
+        m_clockRepaints.SetFrame(frame);
+    }
 }
 
 void MonitorWindow::KeepWindowOnScreen()
@@ -471,13 +520,16 @@ void MonitorWindow::AppDeactivate()
         showMinimized();
 }
 
-// Only the first showing: the window is shown again whenever it enters or leaves the
-// topmost band, and that must not undo the band's change.
+// Whenever the program shows it; not when the window system gives it back from minimised.
 void MonitorWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!std::exchange(m_shown, true))
-        MakeTopmost(*this);
+    if (event->spontaneous())
+        return;
+    MakeTopmost(*this);
+    FollowScreenRefresh();
+    connect(windowHandle(), &QWindow::screenChanged, this, &MonitorWindow::FollowScreenRefresh,
+            Qt::UniqueConnection);
 }
 
 // A tool window does not end the application when it closes by itself.

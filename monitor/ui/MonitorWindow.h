@@ -5,6 +5,7 @@
 #include "monitor/core/OstraSettings.h"
 #include "monitor/core/OstraSettingsFile.h"
 #include "monitor/ui/ActivityStripPictures.h"
+#include "monitor/ui/RepaintPacing.h"
 #include "runtime/link/HostLink.h"
 #include "runtime/platform/Windows.h"
 
@@ -73,6 +74,12 @@ public:
     [[nodiscard]] GridContextMenu& GridMenu() const { return *m_gridMenu; }
     // The grid's column widths as the user left them.
     [[nodiscard]] std::array<int, kGridColumnCount> ColumnWidths() const;
+    // How often what events change (the grid, the event count, the lights) reaches the
+    // screen: at most once a frame of the window's screen, taken again whenever the window
+    // is shown or moves to another screen. The running clock's text is paced the same on
+    // its own and goes along with every showing of the events, so a steady stream repaints
+    // the window once a frame while a lone event is never held back by the clock.
+    [[nodiscard]] RepaintPacing& EventRepaints() { return m_eventRepaints; }
 
     // The application lost activation.
     void AppDeactivate();
@@ -121,6 +128,9 @@ private:
     void RequestTerminate();
 
     bool AppIdle();
+    void ShowEvents(RepaintPacing::Clock::time_point now);
+    void ShowClock(RepaintPacing::Clock::time_point now);
+    void FollowScreenRefresh();
     void KeepWindowOnScreen();
     void ShowNewlyLitLights();
     [[nodiscard]] GridScroll Scroll() const;
@@ -156,13 +166,19 @@ private:
     OstraSettings m_settings;
     QString m_helpFile;
     bool m_terminateRequested = false;
-    bool m_shown = false;
 
     SystemClock m_clock;
     EventGridModel* m_grid = nullptr;
     std::unique_ptr<EventIntake> m_intake;
     GridContextMenu* m_gridMenu = nullptr; // the grid's child
     std::unique_ptr<ApplicationIdle> m_idle;
+    RepaintPacing m_eventRepaints;
+    RepaintPacing m_clockRepaints;
+    // The labels' new texts, until they are shown.
+    std::optional<QString> m_curTimeText;
+    std::optional<QString> m_eventCountText;
+    // A repaint was asked for in the last run of the idle handler.
+    bool m_repaintAsked = false;
 };
 
 } // namespace velmar::monitor

@@ -7,7 +7,9 @@ namespace velmar::monitor {
 
 // While a message box or dialog that the main window opened is up, the main window leaves
 // the topmost band, so that it does not hide the box; only when it stays on top by choice.
-// The choice is read again afterwards: a dialog may just have changed it.
+// Afterwards it is back in the band whatever the choice is now, as it is whenever it is
+// shown: the choice only decides whether it steps aside for the dialogs and, in a bare
+// window, for other programs.
 class TopmostBracket {
 public:
     TopmostBracket(QWidget& window, const OstraSettings& settings)
@@ -17,11 +19,7 @@ public:
         if (m_settings.AlwaysOnTop != 0)
             MakeNotTopmost(m_window);
     }
-    ~TopmostBracket()
-    {
-        if (m_settings.AlwaysOnTop != 0)
-            MakeTopmost(m_window);
-    }
+    ~TopmostBracket() { MakeTopmost(m_window); }
     TopmostBracket(const TopmostBracket&) = delete;
     TopmostBracket& operator=(const TopmostBracket&) = delete;
 

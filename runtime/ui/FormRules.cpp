@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <vector>
@@ -46,15 +47,15 @@ void setTopmost(QWidget& window, bool topmost)
 {
     if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
         return;
-    // Changing a window's flags hides it; show it again where it was, without activating.
-    const bool visible = window.isVisible();
-    window.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (visible) {
-        const bool quiet = window.testAttribute(Qt::WA_ShowWithoutActivating);
-        window.setAttribute(Qt::WA_ShowWithoutActivating, true);
-        window.show();
-        window.setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    const Qt::WindowFlags flags = window.windowFlags() ^ Qt::WindowStaysOnTopHint;
+    // A window already on the screen is told directly: changing the widget's flags would
+    // destroy and recreate it, which hides it and lets the window manager place it anew.
+    if (QWindow* native = window.windowHandle()) {
+        window.overrideWindowFlags(flags);
+        native->setFlags(flags);
+        return;
     }
+    window.setWindowFlags(flags);
 }
 
 int scaled(int value, int m, int d)

@@ -4,8 +4,10 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <random>
 
 namespace velmar::monitor::test {
@@ -57,11 +59,12 @@ TEST(EventIntake, WrapAroundReusesTheRowsAndKeepsTheNextOneEmpty)
 {
     MonitorRig rig(grid(10, kDisplayFullWrap));
     sendNotes(rig, 10);
-    EXPECT_EQ(rig.Pass({1, 5}).TopRow, 6) << "scrolled as far as the grid goes";
+    (void)rig.Pass();
+    EXPECT_EQ(rig.intake.TakeTopRow({1, 5}), 6) << "scrolled as far as the grid goes";
 
     rig.Send(0xC0, 5); // fills fewer cells than the note on it replaces
-    const IdleResult wrapped = rig.Pass({6, 5});
-    EXPECT_EQ(wrapped.TopRow, 1);
+    (void)rig.Pass();
+    EXPECT_EQ(rig.intake.TakeTopRow({6, 5}), 1);
     EXPECT_EQ(rig.intake.CurrentRow(), 1);
     EXPECT_EQ(rig.Cell(1, kNumberColumn), QStringLiteral("11"));
     EXPECT_EQ(rig.Cell(1, kData2Column), QString()) << "nothing is left of event 1";
@@ -77,7 +80,7 @@ TEST(EventIntake, WrapAroundAndClearCountRestartsTheNumbers)
 {
     MonitorRig rig(grid(10, kDisplayFullWrapClearCount));
     sendNotes(rig, 11);
-    const IdleResult result = rig.Pass({1, 20});
+    const IdleResult result = rig.Pass();
     EXPECT_EQ(numbers(rig), texts({"1", "", "3", "4", "5", "6", "7", "8", "9", "10"}));
     EXPECT_EQ(rig.intake.EventCount(), 1);
     EXPECT_EQ(result.CurrentEventLabel, QStringLiteral("1"));
@@ -87,11 +90,39 @@ TEST(EventIntake, ScrollsAPageWhenTheNewRowIsBelowTheVisibleOnes)
 {
     MonitorRig rig(grid(100, kDisplayFullWrap));
     sendNotes(rig, 21);
-    EXPECT_FALSE(rig.Pass({1, 20}).TopRow);
+    (void)rig.Pass();
+    EXPECT_FALSE(rig.intake.TakeTopRow({1, 20}));
     sendNotes(rig, 1);
-    EXPECT_EQ(rig.Pass({1, 20}).TopRow, 22);
+    (void)rig.Pass();
+    EXPECT_EQ(rig.intake.TakeTopRow({1, 20}), 22);
     sendNotes(rig, 1);
-    EXPECT_FALSE(rig.Pass({22, 20}).TopRow);
+    (void)rig.Pass();
+    EXPECT_FALSE(rig.intake.TakeTopRow({22, 20}));
+}
+
+// The window scrolls when it repaints, however many passes came between: to the newest
+// row, and back to the top first when the display wrapped. The rows passed over stay.
+TEST(EventIntake, ScrollsOncePerRepaintToTheNewestRow)
+{
+    MonitorRig rig(grid(30, kDisplayFullWrap));
+    for (int pass = 0; pass < 5; ++pass) {
+        sendNotes(rig, 5);
+        EXPECT_TRUE(rig.Pass().GridChanged);
+    }
+    EXPECT_EQ(rig.intake.TakeTopRow({1, 10}), 21) << "as far as the grid goes";
+    EXPECT_EQ(numbers(rig)[0], QStringLiteral("1"));
+    EXPECT_EQ(numbers(rig)[24], QStringLiteral("25"));
+    EXPECT_FALSE(rig.intake.TakeTopRow({21, 10})) << "nothing new";
+
+    sendNotes(rig, 10); // events 26 to 35: the display wraps after the 30th
+    (void)rig.Pass();
+    sendNotes(rig, 2);
+    (void)rig.Pass();
+    EXPECT_EQ(rig.intake.CurrentRow(), 7);
+    EXPECT_EQ(rig.intake.TakeTopRow({21, 10}), 1);
+    sendNotes(rig, 10);
+    (void)rig.Pass();
+    EXPECT_EQ(rig.intake.TakeTopRow({1, 10}), 17) << "a page on, to the newest row";
 }
 
 struct FilterCase {
@@ -220,6 +251,40 @@ TEST(EventIntake, ClockStartsWithTheFirstEventAndStopsAfterTheQuietPeriod)
     EXPECT_EQ(rig.intake.ElapsedMs(), 0);
 }
 
+TEST(EventIntake, AnEmptyRingIsWatchedEvery2MsUntilAPassHasWork)
+{
+    MonitorRig rig;
+    (void)rig.Pass(); // the clamp and the labels are due at once
+    EXPECT_TRUE(rig.Pass().RingWasEmpty);
+    rig.clock.sleeps.clear();
+    rig.intake.AwaitEvents(8);
+    EXPECT_EQ(rig.clock.sleeps, (std::vector<std::uint32_t>{2, 2, 2, 2})) << "nothing came";
+
+    rig.clock.sleeps.clear();
+    rig.clock.duringSleep = [&] {
+        if (rig.clock.sleeps.size() == 2)
+            rig.Send(0x90, 60, 100);
+    };
+    rig.intake.AwaitEvents(100);
+    EXPECT_EQ(rig.clock.sleeps.size(), 2U) << "an event came";
+    rig.clock.duringSleep = nullptr;
+    rig.clock.sleeps.clear();
+    rig.intake.AwaitEvents(100);
+    EXPECT_TRUE(rig.clock.sleeps.empty()) << "an event waits already";
+    EXPECT_FALSE(rig.Pass().RingWasEmpty);
+
+    // The clock runs now: its label is due at most 50 ms after the last one.
+    const std::uint32_t taken = rig.clock.now;
+    rig.intake.AwaitEvents(1000);
+    EXPECT_LE(rig.clock.now - taken, 52U);
+    EXPECT_TRUE(rig.Pass().CurTimeLabel);
+
+    rig.intake.ClearTime();
+    rig.intake.AwaitEvents(5000);
+    EXPECT_TRUE(rig.Pass().KeepOnScreen) << "the screen clamp, once a second";
+    EXPECT_LT(rig.clock.now - taken, 1100U);
+}
+
 TEST(EventIntake, LabelsAtMostEvery50MsAndTheScreenClampOnceASecond)
 {
     MonitorRig rig;
@@ -273,6 +338,31 @@ TEST(EventIntake, ABurstReachesTheModelAsOneChange)
     EXPECT_EQ(changes[0][1].toModelIndex().column(), 7);
     (void)rig.Pass();
     EXPECT_EQ(changes.count(), 1) << "an empty ring changes nothing";
+}
+
+TEST(EventIntake, TheRowsOfManyPassesReachTheModelWhenPublished)
+{
+    MonitorRig rig;
+    QSignalSpy changes(&rig.grid, &QAbstractItemModel::dataChanged);
+    for (int pass = 0; pass < 3; ++pass) {
+        sendNotes(rig, 4);
+        EXPECT_TRUE(rig.intake.AppIdle().GridChanged);
+    }
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(rig.Cell(12, kNumberColumn), QStringLiteral("12")) << "written at once";
+    rig.intake.PublishWrittenRows();
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes[0][0].toModelIndex().row(), 0);
+    EXPECT_EQ(changes[0][1].toModelIndex().row(), 12);
+    rig.intake.PublishWrittenRows();
+    EXPECT_EQ(changes.count(), 1);
+
+    sendNotes(rig, 2);
+    EXPECT_TRUE(rig.intake.AppIdle().GridChanged);
+    rig.intake.ClearMIDIGrid();
+    rig.intake.PublishWrittenRows();
+    EXPECT_EQ(changes.count(), 1) << "the emptied grid said so itself";
+    EXPECT_FALSE(rig.intake.AppIdle().GridChanged);
 }
 
 TEST(EventIntake, ClearingAndResizingEmptyTheGrid)
@@ -333,7 +423,10 @@ TEST(EventIntake, AnyBlockContentsAndSettingsAreSafe)
         const auto write = static_cast<std::uint16_t>(byte(random) * 4);
         std::memcpy(rig.block.data() + HostLinkBlock::kWriteIndexOffset, &write, 2);
         for (int pass = 0; pass < 3; ++pass) {
-            (void)rig.Pass({byte(random) - 100, byte(random) - 100});
+            (void)rig.Pass();
+            const std::optional<std::int32_t> top =
+                rig.intake.TakeTopRow({byte(random) - 100, byte(random) - 100});
+            ASSERT_TRUE(!top || (*top >= 1 && *top <= std::max(1, rig.grid.rows().RowCount())));
             const std::int32_t rows = rig.grid.rows().RowCount();
             ASSERT_GE(rig.intake.CurrentRow(), 0);
             ASSERT_LE(rig.intake.CurrentRow(), rows);

@@ -33,9 +33,11 @@ void MonitorRig::SendSysExAt(std::uint16_t start, std::span<const std::uint8_t> 
          static_cast<std::uint8_t>(position & 0xFFU));
 }
 
-IdleResult MonitorRig::Pass(GridScroll scroll)
+IdleResult MonitorRig::Pass()
 {
-    return intake.AppIdle(scroll);
+    IdleResult result = intake.AppIdle();
+    intake.PublishWrittenRows();
+    return result;
 }
 
 QString MonitorRig::Cell(std::int32_t row, std::size_t column) const

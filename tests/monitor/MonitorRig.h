@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <span>
 #include <vector>
@@ -19,12 +20,16 @@ class ManualClock final : public MonitorClock {
 public:
     std::uint32_t now = 5000;
     std::vector<std::uint32_t> sleeps;
+    // What happens elsewhere while the monitor sleeps.
+    std::function<void()> duringSleep;
 
     [[nodiscard]] std::uint32_t timeGetTime() override { return now; }
     void Sleep(std::uint32_t milliseconds) override
     {
         sleeps.push_back(milliseconds);
         now += milliseconds;
+        if (duringSleep)
+            duringSleep();
     }
 };
 
@@ -43,7 +48,8 @@ public:
     // sends an F0 and an F7 naming `start` and the position after the last byte.
     void SendSysExAt(std::uint16_t start, std::span<const std::uint8_t> bytes);
 
-    IdleResult Pass(GridScroll scroll = {1, 20});
+    // A pass whose rows the grid's views hear of at once.
+    IdleResult Pass();
 
     [[nodiscard]] QString Cell(std::int32_t row, std::size_t column) const;
     // Columns 3 to 7: Raw, Status, Chan, Data 1, Data 2.

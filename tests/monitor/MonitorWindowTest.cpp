@@ -1,5 +1,7 @@
+#include "host/HostRingWriter.h"
 #include "monitor/core/ActivityLights.h"
 #include "monitor/core/EventGridModel.h"
+#include "monitor/core/EventText.h"
 #include "monitor/ui/DrawingArea.h"
 #include "monitor/ui/MainFormRules.h"
 #include "runtime/HostLinkBlock.h"
@@ -7,6 +9,7 @@
 #include "runtime/SharedMemory.h"
 #include "runtime/pictures/BitmapResource.h"
 #include "runtime/pictures/PictureModules.h"
+#include "runtime/ui/FormRules.h"
 #include "tests/monitor/FormRig.h"
 
 #include <QElapsedTimer>
@@ -15,6 +18,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -23,7 +28,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
 
 namespace velmar::monitor::test {
 namespace {
@@ -235,8 +244,9 @@ TEST(MonitorWindow, TransportButtonsDriveTheHostWhoseSongFillsTheGrid)
     ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().EventCount() >= 30; }));
     EXPECT_EQ(cell(form, 1, kStatusColumn), QStringLiteral("Sysex Start ($F0)"));
     EXPECT_EQ(cell(form, 3, kStatusColumn), QStringLiteral("Song Select ($F3)"));
-    EXPECT_TRUE(FormRig::WaitFor(
-        [&] { return form.CurrentEventLabel->text().toInt() == form.Intake().EventCount(); }));
+    // The label follows the count a frame at a time while the song plays.
+    EXPECT_TRUE(FormRig::WaitFor([&] { return form.CurrentEventLabel->text().toInt() >= 30; }));
+    EXPECT_LE(form.CurrentEventLabel->text().toInt(), form.Intake().EventCount());
 
     // The song starts with drums on channel 10; channel 16 plays nothing.
     EXPECT_TRUE(form.Intake().lights().Lit(kNoteOnLights, 9));
@@ -351,6 +361,88 @@ INSTANTIATE_TEST_SUITE_P(Cases, DialogBracket,
                                            BracketCase{"NotOnTop", 0, 0}),
                          [](const auto& tested) { return std::string(tested.param.name); });
 
+// Under an X server the window manager answers a while after it is asked. A waiting event
+// loop, as a modal dialog runs, is what sends the requests on.
+void letTheWindowManagerAnswer()
+{
+    QEventLoop loop;
+    QTimer::singleShot(QGuiApplication::platformName() == QStringLiteral("xcb") ? 300 : 10, &loop,
+                       &QEventLoop::quit);
+    loop.exec();
+}
+
+// Whether the window manager keeps the window above the others, when there is one to ask.
+std::optional<bool> managerKeepsAbove(const QWidget& window)
+{
+    if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        return std::nullopt;
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
+                                          QStringLiteral("_NET_WM_STATE")});
+    if (!xprop.waitForFinished(5000) || xprop.exitCode() != 0)
+        return std::nullopt;
+    return xprop.readAllStandardOutput().contains("_NET_WM_STATE_ABOVE");
+}
+
+// The window is topmost when shown and after every dialog, whatever the choice says; the
+// choice only takes it out of the band while a dialog is up. Entering and leaving the band
+// neither moves the window nor replaces it.
+TEST(MonitorWindow, IsTopmostWhenShownAndAfterEveryDialogAndStaysWhereItIs)
+{
+    FormRig rig;
+    rig.WriteSettings(settingsWith([](OstraSettings& s) {
+        s.AlwaysOnTop = 0;
+        s.WindowLeft = 12;
+        s.WindowTop = 40;
+    }));
+    MonitorWindow& form = rig.Create();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    letTheWindowManagerAnswer();
+    EXPECT_TRUE(topmost(form));
+    EXPECT_NE(managerKeepsAbove(form), std::optional<bool>(false));
+    const WId native = form.winId();
+    const QPoint place = form.pos();
+
+    struct Step {
+        QPushButton* button;
+        std::uint8_t onTopBefore;
+        std::uint8_t onTopAfter;
+    };
+    const Step steps[] = {{form.DisplaySettingsButton, 0, 1},
+                          {form.FilterButton, 1, 1},
+                          {form.DisplaySettingsButton, 1, 0},
+                          {form.FilterButton, 0, 0},
+                          {form.SaveTextButton, 0, 0}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.button->text().toStdString() + " with always on top " +
+                     std::to_string(step.onTopBefore));
+        ASSERT_EQ(form.Settings().AlwaysOnTop, step.onTopBefore);
+        bool opened = false;
+        const auto dialog = [&] {
+            opened = true;
+            letTheWindowManagerAnswer();
+            EXPECT_EQ(topmost(form), step.onTopBefore == 0);
+            EXPECT_NE(managerKeepsAbove(form), std::optional<bool>(step.onTopBefore != 0));
+            form.Settings().AlwaysOnTop = step.onTopAfter;
+        };
+        form.Dialogs = {dialog, dialog, dialog, dialog};
+        step.button->click();
+        letTheWindowManagerAnswer();
+        EXPECT_TRUE(opened);
+        EXPECT_TRUE(topmost(form));
+        EXPECT_NE(managerKeepsAbove(form), std::optional<bool>(false));
+        EXPECT_EQ(form.winId(), native) << "the same native window";
+        EXPECT_EQ(form.pos(), place);
+        EXPECT_TRUE(form.isVisible());
+    }
+
+    form.hide();
+    MakeNotTopmost(form);
+    form.show();
+    EXPECT_TRUE(topmost(form)) << "shown again";
+}
+
 TEST(MonitorWindow, OnlyAChangedNumberOfEventsEmptiesTheGrid)
 {
     FormRig rig;
@@ -452,6 +544,141 @@ TEST(MonitorWindow, JapanesePlacesTheGridUnderTheScaledControls)
     EXPECT_EQ(form.MIDIGrid->rowHeight(0), nearest(scale * 16));
     EXPECT_EQ(form.MIDIGrid->columnWidth(0), nearest(scale * 37));
     EXPECT_EQ(form.ExitButton->y(), nearest(scale * 54));
+}
+
+// The grid's repaints, and everything they covered.
+class GridPaints : public QObject {
+public:
+    explicit GridPaints(QTableView& grid)
+        : m_grid(grid)
+    {
+        grid.viewport()->installEventFilter(this);
+    }
+
+    // Whether a repaint since the last Forget() covered grid row `row`, at the view's
+    // present scroll position.
+    [[nodiscard]] bool Covered(std::int32_t row) const
+    {
+        return m_painted.intersects(m_grid.visualRect(m_grid.model()->index(row - 1, 0)));
+    }
+    void Forget() { m_painted = {}; }
+
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++count;
+            m_painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+
+private:
+    QTableView& m_grid;
+    QRegion m_painted;
+};
+
+// The host's side of the ring, written from the test.
+struct TestHost {
+    std::unique_ptr<SharedMemory> block =
+        SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+    host::HostRingWriter writer{block->Data()};
+
+    [[nodiscard]] bool RingEmpty() const { return HostLinkBlock(block->Data()).RingEmpty(); }
+    static PackedMidiMessage Event(int index)
+    {
+        return PackedMidiMessage::pack(static_cast<std::uint8_t>(0x90 | (index % 16)),
+                                       static_cast<std::uint8_t>(index % 128),
+                                       static_cast<std::uint8_t>(1 + index / 128 % 127));
+    }
+};
+
+// A long frame makes the rule plain: an event after a quiet frame of the grid is painted
+// at once, one that follows within the frame waits for the frame's end.
+TEST(MonitorWindow, AnEventAfterAQuietFrameIsPaintedAtOnceAndTheNextAtTheFramesEnd)
+{
+    FormRig rig;
+    MonitorWindow& form = rig.Create();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    TestHost host;
+    form.EventRepaints().SetFrame(std::chrono::milliseconds(800));
+    QTest::qWait(900);
+
+    GridPaints paints(*form.MIDIGrid);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(host.writer.TryWrite(0, TestHost::Event(0)));
+    ASSERT_TRUE(FormRig::WaitFor([&] { return paints.Covered(1); }));
+    EXPECT_LT(clock.elapsed(), 400) << "at once";
+
+    clock.restart();
+    paints.Forget();
+    ASSERT_TRUE(host.writer.TryWrite(0, TestHost::Event(1)));
+    ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().EventCount() == 2; }));
+    EXPECT_FALSE(paints.Covered(2)) << "taken at once, shown later";
+    ASSERT_TRUE(FormRig::WaitFor([&] { return paints.Covered(2); }));
+    EXPECT_GT(clock.elapsed(), 500) << "at the frame's end";
+    EXPECT_EQ(form.CurrentEventLabel->text(), QStringLiteral("2"));
+
+    // The running clock's label is repainted every 50 ms meanwhile; that does not hold
+    // the next event back.
+    QTest::qWait(900);
+    ASSERT_TRUE(form.Intake().ClockRunning());
+    clock.restart();
+    paints.Forget();
+    ASSERT_TRUE(host.writer.TryWrite(0, TestHost::Event(2)));
+    ASSERT_TRUE(FormRig::WaitFor([&] { return paints.Covered(3); }));
+    EXPECT_LT(clock.elapsed(), 400) << "at once";
+}
+
+// Every event of a stream is taken by a pass of its own, and the grid is painted once a
+// frame; every row stays in the grid and in the text export, and the view ends on the
+// newest row.
+TEST(MonitorWindow, AStreamIsPaintedOnceAFrameWithEveryRowKept)
+{
+    FormRig rig;
+    MonitorWindow& form = rig.Create();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    TestHost host;
+    form.EventRepaints().SetFrame(std::chrono::milliseconds(100));
+
+    constexpr int kEvents = 150;
+    GridPaints paints(*form.MIDIGrid);
+    int written = 0;
+    QTimer feed;
+    feed.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&feed, &QTimer::timeout, [&] {
+        // Only once the last one is taken: each pass takes one event.
+        if (written < kEvents && host.RingEmpty())
+            written += host.writer.TryWrite(0, TestHost::Event(written)) ? 1 : 0;
+    });
+    feed.start(1);
+    ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().EventCount() == kEvents; }, 20000));
+    ASSERT_TRUE(FormRig::WaitFor(
+        [&] { return form.CurrentEventLabel->text() == QString::number(kEvents); }));
+    QTest::qWait(50);
+    EXPECT_TRUE(paints.Covered(kEvents));
+    EXPECT_GT(paints.count, 0);
+    EXPECT_LT(paints.count, kEvents / 3) << "far fewer repaints than passes";
+
+    const QRect newest = form.MIDIGrid->visualRect(form.Grid().index(kEvents - 1, 0));
+    EXPECT_TRUE(form.MIDIGrid->viewport()->rect().contains(newest)) << "scrolled to the newest";
+    for (int event = 0; event < kEvents; ++event) {
+        const PackedMidiMessage sent = TestHost::Event(event);
+        ASSERT_EQ(cell(form, event + 1, kNumberColumn), QString::number(event + 1));
+        ASSERT_EQ(cell(form, event + 1, kRawColumn),
+                  QString::asprintf("%02X %02X %02X ", sent.status(), sent.data1(), sent.data2()));
+    }
+    const TextBlock text = BuildTextBlock(form.Grid(), form.Intake().CurrentRow());
+    ASSERT_EQ(text.LineCount(), static_cast<std::size_t>(kEvents + 1))
+        << "the header and every event";
+    const QStringList lines = text.Text().split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines[kEvents], EventLine(form.Grid().rows().Row(kEvents)));
+    EXPECT_EQ(lines[1], EventLine(form.Grid().rows().Row(1)));
 }
 
 // The ring is polled with a 2 ms pause when it is empty: clicks and repaints must not wait
