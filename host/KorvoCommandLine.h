@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/KorvoHost.h"
-#include "host/RtMidiPorts.h"
+#include "host/OpenMidiPorts.h"
 #include "host/SmfSong.h"
 
 #include <QString>

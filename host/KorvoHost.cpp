@@ -341,6 +341,7 @@ std::string KorvoHost::StatusLine() const
     if (m_counters.heldBack > 0)
         line << " (longest " << m_counters.longestHoldMs << " ms)";
     line << ", " << (signedIn() ? "plug-in signed in" : "no plug-in");
+    line << ", MIDI: " << (m_options.midiSystem.empty() ? "none" : m_options.midiSystem);
     if (m_counters.received > 0)
         line << ", " << m_counters.received << " from MIDI input";
     if (m_counters.playedByPlugIn > 0)

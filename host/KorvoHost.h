@@ -26,6 +26,7 @@ struct KorvoOptions {
     // Whether a take is written when it ends, and where (empty: a timestamped file).
     bool writeTakes = false;
     std::string recordTo;
+    std::string midiSystem; // shown in the status line; empty: none
 };
 
 // What the host has done, for its status line and for tests.

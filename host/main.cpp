@@ -2,7 +2,8 @@
 #include "host/EmbeddedSynth.h"
 #include "host/KorvoCommandLine.h"
 #include "host/KorvoHost.h"
-#include "host/RtMidiPorts.h"
+#include "host/MidiConnections.h"
+#include "host/OpenMidiPorts.h"
 #include "host/SmfSong.h"
 #include "runtime/platform/Clock.h"
 #include "runtime/platform/PlatformError.h"
@@ -15,17 +16,20 @@
 
 #include <cstdio>
 #include <functional>
+#include <set>
 
 namespace {
+
+// How often korvo looks whether MIDI ports came or went: well within the second a user
+// waits for a device just plugged in.
+constexpr int kConnectionCheckMs = 250;
 
 // Port 1 sounds through the embedded synth unless the user sent it to a device.
 void addSynth(const velmar::host::KorvoCommandLine& commandLine, velmar::host::MidiPorts& ports,
               const std::function<void(const std::string&)>& status)
 {
     using velmar::host::EmbeddedSynth;
-    const auto port1 = commandLine.midi.outputs.find(1);
-    if (!commandLine.synth ||
-        (port1 != commandLine.midi.outputs.end() && port1->second != "virtual"))
+    if (!commandLine.synth || commandLine.midi.connections.outputs.contains(1))
         return;
     std::string error;
     auto synth = EmbeddedSynth::Create(EmbeddedSynth::kDefaultSoundFont, error);
@@ -69,21 +73,37 @@ int main(int argc, char* argv[])
         if (!quiet)
             std::fprintf(stderr, "%s\n", line.c_str());
     };
-    host::OpenedMidiPorts midi = host::OpenMidiPorts(commandLine.midi);
+    std::set<std::uint16_t> songPorts;
+    for (const host::SongEvent& event : song.events)
+        songPorts.insert(event.port);
+    host::OpenedMidiPorts midi = host::OpenMidiPorts(commandLine.midi, songPorts);
     for (const std::string& warning : midi.warnings)
         status(warning);
     addSynth(commandLine, *midi.ports, status);
+    host::KorvoOptions options = commandLine.options;
+    if (midi.system != nullptr)
+        options.midiSystem = midi.system->name();
     std::unique_ptr<host::KorvoHost> korvo;
     try {
-        korvo =
-            std::make_unique<host::KorvoHost>(commandLine.options, std::move(song),
-                                              platform::timeGetTime, status, std::move(midi.ports));
+        korvo = std::make_unique<host::KorvoHost>(options, std::move(song), platform::timeGetTime,
+                                                  status, std::move(midi.ports));
     } catch (const SharedMemoryError& error) {
         std::fprintf(stderr, "korvo: %s: %s\n", error.what(), error.detail().c_str());
         return 1;
     } catch (const platform::PlatformError& error) {
         std::fprintf(stderr, "korvo: %s\n", error.what());
         return 1;
+    }
+    // Devices are connected at start and whenever ports come or go.
+    std::unique_ptr<host::MidiConnections> connections;
+    QTimer connectionCheck;
+    if (midi.system != nullptr) {
+        connections = std::make_unique<host::MidiConnections>(*midi.system,
+                                                              commandLine.midi.connections, status);
+        connections->Refresh();
+        QObject::connect(&connectionCheck, &QTimer::timeout, &connectionCheck,
+                         [&connections] { connections->Poll(); });
+        connectionCheck.start(kConnectionCheckMs);
     }
     status(korvo->StatusLine());
 
