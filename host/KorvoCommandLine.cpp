@@ -184,6 +184,9 @@ KorvoCommandLine ParseKorvoCommandLine(const QStringList& arguments)
             return failure(QStringLiteral("--midi-api takes alsa or jack"));
         result.midi.api = api.toStdString();
     }
+    if (!result.trackPorts.empty() && !parser.isSet(song))
+        return failure(QStringLiteral("--track-port needs a song (--song): the demo has no "
+                                      "tracks to choose"));
     result.songPath = parser.value(song).toStdString();
     result.listPorts = parser.isSet(listPorts);
     result.synth = !parser.isSet(noSynth);

@@ -22,6 +22,8 @@ constexpr std::uint16_t kFloodPort = 1;
 constexpr std::uint16_t kInputSource = 0;
 // How long one tick may wait for the plug-in to make room in a full ring.
 constexpr std::uint32_t kRoomWaitMs = 1;
+// How often korvo looks whether the signed-in plug-in is still there.
+constexpr std::uint32_t kPlugInCheckMs = 250;
 
 const char* stateName(TransportState state)
 {
@@ -158,7 +160,33 @@ void KorvoHost::SignOff()
     m_plugInWindow = 0;
     // What the plug-in left unread stays in the ring; events still waiting are dropped.
     m_pending.clear();
-    Report();
+    // Nobody is left to hear the song or stop it.
+    if (m_sequencer.state() != TransportState::Stopped)
+        ChangeTransport([this](std::uint32_t now) { m_sequencer.Stop(now); }); // reports
+    else
+        Report();
+}
+
+void KorvoHost::CheckPlugInStillThere(std::uint32_t nowMs)
+{
+    if (!signedIn() || nowMs - m_plugInCheckedMs < kPlugInCheckMs)
+        return;
+    m_plugInCheckedMs = nowMs;
+    const bool stillThere =
+        m_plugInWindow != 0 ? windowExists(m_plugInWindow) : processAlive(m_plugInPid);
+    if (!stillThere)
+        SignOff();
+}
+
+bool KorvoHost::PlugInsThere() const
+{
+    if (signedIn())
+        return true;
+    const std::uint32_t own = platform::GetWindowThreadProcessId(m_window->hwnd());
+    const auto windows = platform::EnumWindows();
+    return std::any_of(windows.begin(), windows.end(), [own](platform::HWND hwnd) {
+        return platform::GetWindowThreadProcessId(hwnd) != own;
+    });
 }
 
 void KorvoHost::ChangeTransport(const std::function<void(std::uint32_t)>& change)
@@ -204,6 +232,7 @@ void KorvoHost::PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed)
 void KorvoHost::Tick()
 {
     const std::uint32_t now = m_clock();
+    CheckPlugInStillThere(now);
     const bool wasRecording = m_sequencer.state() == TransportState::Recording;
     TakeInput(now);
     m_sequencer.Advance(now, *this);

@@ -68,6 +68,9 @@ public:
     [[nodiscard]] const Sequencer& sequencer() const { return m_sequencer; }
     [[nodiscard]] const KorvoCounters& counters() const { return m_counters; }
     [[nodiscard]] std::string StatusLine() const;
+    // Whether a plug-in is signed in or any other process of the session has a window
+    // (a plug-in waiting to sign in, or the one about to).
+    [[nodiscard]] bool PlugInsThere() const;
 
 private:
     struct Pending {
@@ -79,6 +82,8 @@ private:
                                     platform::LPARAM lParam);
     platform::LRESULT SignIn();
     void SignOff();
+    // Signs off a plug-in whose window (or process) went away without signing off.
+    void CheckPlugInStillThere(std::uint32_t nowMs);
     void ChangeTransport(const std::function<void(std::uint32_t)>& change);
     void PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed);
 
@@ -109,6 +114,7 @@ private:
     std::uint32_t m_plugInPid = 0;
     platform::HWND m_plugInWindow = 0;
     bool m_reportDue = false;
+    std::uint32_t m_plugInCheckedMs = 0;
     // The song ended by itself but some of its last events still wait for room in the
     // ring: the transport reads as running until they are written.
     bool m_finishingSong = false;

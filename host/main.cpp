@@ -1,10 +1,12 @@
 #include "host/DemoSong.h"
 #include "host/EmbeddedSynth.h"
+#include "host/IdleExit.h"
 #include "host/KorvoCommandLine.h"
 #include "host/KorvoHost.h"
 #include "host/MidiConnections.h"
 #include "host/OpenMidiPorts.h"
 #include "host/SmfSong.h"
+#include "host/StartedByPlugIn.h"
 #include "runtime/platform/Clock.h"
 #include "runtime/platform/PlatformError.h"
 #include "runtime/qt/MessagePump.h"
@@ -23,6 +25,7 @@ namespace {
 // How often korvo looks whether MIDI ports came or went: well within the second a user
 // waits for a device just plugged in.
 constexpr int kConnectionCheckMs = 250;
+constexpr int kPlugInsCheckMs = 500;
 
 // Port 1 sounds through the embedded synth unless the user sent it to a device.
 void addSynth(const velmar::host::KorvoCommandLine& commandLine, velmar::host::MidiPorts& ports,
@@ -120,6 +123,18 @@ int main(int argc, char* argv[])
         QObject::connect(input.get(), &QSocketNotifier::activated, input.get(),
                          [&korvo] { korvo->Tick(); });
     }
+    // A korvo a plug-in started ends some time after the last plug-in has gone.
+    host::IdleExit idleExit(host::StartedByPlugIn());
+    QTimer plugInsCheck;
+    QObject::connect(&plugInsCheck, &QTimer::timeout, &plugInsCheck, [&] {
+        if (idleExit.Due(platform::timeGetTime(), korvo->PlugInsThere())) {
+            status("korvo: no plug-in for " + std::to_string(host::IdleExit::kGraceMs / 1000) +
+                   " seconds: ending");
+            QCoreApplication::quit();
+        }
+    });
+    if (idleExit.armed())
+        plugInsCheck.start(kPlugInsCheckMs);
     const int result = QCoreApplication::exec();
     status(korvo->StatusLine());
     return result;
