@@ -96,8 +96,8 @@ KorvoCommandLine ParseKorvoCommandLine(const QStringList& arguments)
         QStringLiteral("T=N"));
     const QCommandLineOption recordTo(
         QStringLiteral("record-to"),
-        QStringLiteral("Write each recorded take to this file (default: a timestamped file in "
-                       "your music or home directory)."),
+        QStringLiteral("Write each recorded take to this file, whose folder must exist (default: "
+                       "a timestamped file in the folder korvo of your music directory)."),
         QStringLiteral("FILE.mid"));
     const QCommandLineOption midiIn(
         QStringLiteral("midi-in"),

@@ -2,6 +2,7 @@
 
 #include "host/MidiBytes.h"
 #include "host/SmfTake.h"
+#include "host/TakePaths.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 
@@ -268,8 +269,10 @@ void KorvoHost::EndTake()
 {
     if (!m_options.writeTakes || m_sequencer.take().empty())
         return;
-    const std::string path = m_options.recordTo.empty() ? DefaultTakePath() : m_options.recordTo;
-    const std::string error = SaveTake(path, m_sequencer.song(), m_sequencer.take());
+    std::string error;
+    const std::string path = m_options.recordTo.empty() ? NewTakePath(error) : m_options.recordTo;
+    if (error.empty())
+        error = SaveTake(path, m_sequencer.song(), m_sequencer.take());
     if (m_status)
         m_status(error.empty() ? "korvo: take of " + std::to_string(m_sequencer.take().size()) +
                                      " events written to " + path

@@ -7,6 +7,7 @@
 #include "host/OpenMidiPorts.h"
 #include "host/SmfSong.h"
 #include "host/StartedByPlugIn.h"
+#include "host/TakePaths.h"
 #include "runtime/platform/Clock.h"
 #include "runtime/platform/PlatformError.h"
 #include "runtime/qt/MessagePump.h"
@@ -57,6 +58,15 @@ int main(int argc, char* argv[])
         return commandLine.exitCode;
     }
 
+    if (!commandLine.options.recordTo.empty()) {
+        // Found out now, not when a take is lost at its end.
+        if (const std::string error = host::CheckTakePath(commandLine.options.recordTo);
+            !error.empty()) {
+            std::fprintf(stderr, "korvo: --record-to %s: %s\n",
+                         commandLine.options.recordTo.c_str(), error.c_str());
+            return 2;
+        }
+    }
     if (commandLine.listPorts) {
         std::fputs(host::ListMidiPorts(commandLine.midi.api).c_str(), stdout);
         return 0;
