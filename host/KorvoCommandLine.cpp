@@ -121,8 +121,11 @@ KorvoCommandLine ParseKorvoCommandLine(const QStringList& arguments)
     const QCommandLineOption noSynth(
         QStringLiteral("no-synth"),
         QStringLiteral("Do not sound port 1 through the embedded General MIDI synthesizer."));
+    const QCommandLineOption noTray(QStringLiteral("no-tray"),
+                                    QStringLiteral("Show no icon in the desktop's system tray."));
     parser.addOptions({help, version, loop, windowMode, drumDelay, port, autoplay, flood, quiet,
-                       song, trackPort, recordTo, midiIn, midiOut, midiApi, listPorts, noSynth});
+                       song, trackPort, recordTo, midiIn, midiOut, midiApi, listPorts, noSynth,
+                       noTray});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -190,6 +193,7 @@ KorvoCommandLine ParseKorvoCommandLine(const QStringList& arguments)
     result.songPath = parser.value(song).toStdString();
     result.listPorts = parser.isSet(listPorts);
     result.synth = !parser.isSet(noSynth);
+    result.tray = !parser.isSet(noTray);
     result.options.writeTakes = true;
     result.options.recordTo = parser.value(recordTo).toStdString();
     result.options.loop = parser.isSet(loop);

@@ -204,6 +204,20 @@ void KorvoHost::ChangeTransport(const std::function<void(std::uint32_t)>& change
         Report();
 }
 
+void KorvoHost::SetLoop(bool loop)
+{
+    m_options.loop = loop;
+    m_sequencer.SetLoop(loop);
+}
+
+void KorvoHost::ReplaceSong(Song song)
+{
+    ChangeTransport([this](std::uint32_t now) { m_sequencer.Stop(now); });
+    m_pending.clear();
+    m_sequencer = Sequencer(std::move(song), m_options.loop);
+    Report();
+}
+
 void KorvoHost::PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed)
 {
     if (port < 1 || port > 16 || !isChannelMessage(packed)) {
@@ -277,6 +291,8 @@ void KorvoHost::EndTake()
         m_status(error.empty() ? "korvo: take of " + std::to_string(m_sequencer.take().size()) +
                                      " events written to " + path
                                : "korvo: the take was not written: " + error);
+    if (m_takeListener)
+        m_takeListener(path, error);
 }
 
 void KorvoHost::PlayEvent(const SongEvent& event)

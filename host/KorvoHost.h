@@ -60,6 +60,15 @@ public:
     // Plays what is due and writes what waits into the ring.
     void Tick();
 
+    // The user's choices in the tray menu that no message carries.
+    void SetLoop(bool loop);
+    // Stops the transport (writing a take being recorded) and puts `song` in its place.
+    void ReplaceSong(Song song);
+
+    // Told of each take that ends: where it went, or why it did not (`error` not empty).
+    using TakeFunction = std::function<void(const std::string& path, const std::string& error)>;
+    void SetTakeListener(TakeFunction listener) { m_takeListener = std::move(listener); }
+
     [[nodiscard]] platform::HWND window() const { return m_window->hwnd(); }
     // Readable when MIDI input waits, so the caller can Tick() at once (-1: none).
     [[nodiscard]] int inputWakeFd() const { return m_ports ? m_ports->input().wakeFd() : -1; }
@@ -104,6 +113,7 @@ private:
     KorvoOptions m_options;
     ClockFunction m_clock;
     StatusFunction m_status;
+    TakeFunction m_takeListener;
     std::unique_ptr<MidiPorts> m_ports;
     std::unique_ptr<SharedMemory> m_map;
     HostRingWriter m_ring;

@@ -8,16 +8,20 @@
 #include "host/SmfSong.h"
 #include "host/StartedByPlugIn.h"
 #include "host/TakePaths.h"
+#include "host/desktop/DesktopNotifier.h"
+#include "host/desktop/KorvoTray.h"
 #include "runtime/platform/Clock.h"
 #include "runtime/platform/PlatformError.h"
 #include "runtime/qt/MessagePump.h"
 #include "runtime/qt/TerminationSignals.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <set>
 
@@ -45,13 +49,46 @@ void addSynth(const velmar::host::KorvoCommandLine& commandLine, velmar::host::M
         ports.AddOutput(1, std::move(synth));
 }
 
+// Whether a display answers where the environment points, so a tray can be asked for
+// without the toolkit ending korvo when there is none.
+bool hasDisplay()
+{
+    if (const char* wayland = std::getenv("WAYLAND_DISPLAY"); wayland && *wayland) {
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        const std::filesystem::path socket = wayland[0] == '/' ? std::filesystem::path(wayland)
+                                             : runtime != nullptr
+                                                 ? std::filesystem::path(runtime) / wayland
+                                                 : std::filesystem::path();
+        if (!socket.empty() && std::filesystem::exists(socket))
+            return true;
+    }
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || display[0] != ':')
+        return display != nullptr && *display != 0; // a remote display: trusted as given
+    const std::string number =
+        std::string(display + 1).substr(0, std::string(display + 1).find('.'));
+    return std::filesystem::exists("/tmp/.X11-unix/X" + number);
+}
+
+QStringList arguments(int argc, char* argv[])
+{
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     using namespace velmar;
-    QCoreApplication app(argc, argv);
-    const host::KorvoCommandLine commandLine = host::ParseKorvoCommandLine(app.arguments());
+    const host::KorvoCommandLine commandLine = host::ParseKorvoCommandLine(arguments(argc, argv));
+    // Widgets only where a tray may be shown: korvo also runs where no display is.
+    const std::unique_ptr<QCoreApplication> app =
+        commandLine.tray && !commandLine.exitNow && hasDisplay()
+            ? std::make_unique<QApplication>(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
     if (commandLine.exitNow) {
         std::fputs(commandLine.message.toLocal8Bit().constData(),
                    commandLine.exitCode == 0 ? stdout : stderr);
@@ -90,8 +127,11 @@ int main(int argc, char* argv[])
     for (const host::SongEvent& event : song.events)
         songPorts.insert(event.port);
     host::OpenedMidiPorts midi = host::OpenMidiPorts(commandLine.midi, songPorts);
-    for (const std::string& warning : midi.warnings)
+    host::DesktopNotifier notifier;
+    for (const std::string& warning : midi.warnings) {
         status(warning);
+        notifier.Notify(QStringLiteral("korvo: no MIDI system"), QString::fromStdString(warning));
+    }
     addSynth(commandLine, *midi.ports, status);
     host::KorvoOptions options = commandLine.options;
     if (midi.system != nullptr)
@@ -109,11 +149,19 @@ int main(int argc, char* argv[])
     }
     // Devices are connected at start and whenever ports come or go.
     std::unique_ptr<host::MidiConnections> connections;
+    bool announce = false;
     QTimer connectionCheck;
     if (midi.system != nullptr) {
-        connections = std::make_unique<host::MidiConnections>(*midi.system,
-                                                              commandLine.midi.connections, status);
+        // Devices there at start show in the tray; those that come and go later are told.
+        connections = std::make_unique<host::MidiConnections>(
+            *midi.system, commandLine.midi.connections,
+            [&status, &notifier, &announce](const std::string& line) {
+                status(line);
+                if (announce)
+                    notifier.Notify(QStringLiteral("korvo"), QString::fromStdString(line));
+            });
         connections->Refresh();
+        announce = true;
         QObject::connect(&connectionCheck, &QTimer::timeout, &connectionCheck,
                          [&connections] { connections->Poll(); });
         connectionCheck.start(kConnectionCheckMs);
@@ -133,8 +181,40 @@ int main(int argc, char* argv[])
         QObject::connect(input.get(), &QSocketNotifier::activated, input.get(),
                          [&korvo] { korvo->Tick(); });
     }
+    korvo->SetTakeListener([&notifier](const std::string& path, const std::string& error) {
+        if (error.empty())
+            notifier.Notify(QStringLiteral("korvo: take written"), QString::fromStdString(path),
+                            QFileInfo(QString::fromStdString(path)).absolutePath());
+        else
+            notifier.Notify(QStringLiteral("korvo: the take was not written"),
+                            QString::fromStdString(error));
+    });
     // A korvo a plug-in started ends some time after the last plug-in has gone.
     host::IdleExit idleExit(host::StartedByPlugIn());
+    std::unique_ptr<host::KorvoTray> tray;
+    if (qobject_cast<QApplication*>(app.get()) != nullptr && host::KorvoTray::Available()) {
+        const bool flood = commandLine.options.flood.has_value();
+        tray = std::make_unique<host::KorvoTray>(host::KorvoTray::Context{
+            *korvo, connections.get(), QString::fromStdString(options.midiSystem),
+            commandLine.songPath.empty()
+                ? QStringLiteral("demo song")
+                : QFileInfo(QString::fromStdString(commandLine.songPath)).fileName(),
+            commandLine.options.recordTo.empty()
+                ? QString::fromStdString(host::TakesFolder())
+                : QFileInfo(QString::fromStdString(commandLine.options.recordTo)).absolutePath(),
+            [&korvo, flood](const QString& path) {
+                if (flood)
+                    return QStringLiteral("korvo plays a flood of events, not songs");
+                host::SmfSong loaded = host::LoadSmfSong(path.toStdString(), {});
+                if (!loaded.song)
+                    return QString::fromStdString(loaded.error);
+                korvo->ReplaceSong(std::move(*loaded.song));
+                return QString();
+            },
+            [&idleExit] {
+                idleExit.TakenOverByUser();
+            }});
+    }
     QTimer plugInsCheck;
     QObject::connect(&plugInsCheck, &QTimer::timeout, &plugInsCheck, [&] {
         if (idleExit.Due(platform::timeGetTime(), korvo->PlugInsThere())) {
