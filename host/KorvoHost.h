@@ -71,6 +71,8 @@ public:
 
     [[nodiscard]] platform::HWND window() const { return m_window->hwnd(); }
     // Readable when MIDI input waits, so the caller can Tick() at once (-1: none).
+    // The ports it plays to and takes from (null: none), for ports a new song needs.
+    [[nodiscard]] MidiPorts* ports() { return m_ports.get(); }
     [[nodiscard]] int inputWakeFd() const { return m_ports ? m_ports->input().wakeFd() : -1; }
     [[nodiscard]] bool signedIn() const { return m_plugInPid != 0; }
     [[nodiscard]] platform::HWND plugInWindow() const { return m_plugInWindow; }

@@ -70,6 +70,31 @@ bool hasDisplay()
     return std::filesystem::exists("/tmp/.X11-unix/X" + number);
 }
 
+std::set<std::uint16_t> portsOf(const velmar::host::Song& song)
+{
+    std::set<std::uint16_t> ports;
+    for (const velmar::host::SongEvent& event : song.events)
+        ports.insert(event.port);
+    return ports;
+}
+
+// Loads the song the user chose in the tray and plays it from now on; what went wrong, or
+// an empty string.
+QString replaceSong(velmar::host::KorvoHost& korvo, velmar::host::MidiSystem* system,
+                    const QString& path)
+{
+    velmar::host::SmfSong loaded = velmar::host::LoadSmfSong(path.toStdString(), {});
+    if (!loaded.song)
+        return QString::fromStdString(loaded.error);
+    // The song's ports appear on the MIDI system, as at start.
+    if (system != nullptr && korvo.ports() != nullptr)
+        for (const std::uint16_t port : portsOf(*loaded.song))
+            if (!korvo.ports()->HasOutput(port))
+                korvo.ports()->AddOutput(port, system->OpenOutput(port));
+    korvo.ReplaceSong(std::move(*loaded.song));
+    return {};
+}
+
 QStringList arguments(int argc, char* argv[])
 {
     QStringList list;
@@ -123,10 +148,7 @@ int main(int argc, char* argv[])
         if (!quiet)
             std::fprintf(stderr, "%s\n", line.c_str());
     };
-    std::set<std::uint16_t> songPorts;
-    for (const host::SongEvent& event : song.events)
-        songPorts.insert(event.port);
-    host::OpenedMidiPorts midi = host::OpenMidiPorts(commandLine.midi, songPorts);
+    host::OpenedMidiPorts midi = host::OpenMidiPorts(commandLine.midi, portsOf(song));
     host::DesktopNotifier notifier;
     for (const std::string& warning : midi.warnings) {
         status(warning);
@@ -202,14 +224,9 @@ int main(int argc, char* argv[])
             commandLine.options.recordTo.empty()
                 ? QString::fromStdString(host::TakesFolder())
                 : QFileInfo(QString::fromStdString(commandLine.options.recordTo)).absolutePath(),
-            [&korvo, flood](const QString& path) {
-                if (flood)
-                    return QStringLiteral("korvo plays a flood of events, not songs");
-                host::SmfSong loaded = host::LoadSmfSong(path.toStdString(), {});
-                if (!loaded.song)
-                    return QString::fromStdString(loaded.error);
-                korvo->ReplaceSong(std::move(*loaded.song));
-                return QString();
+            [&korvo, &midi, flood](const QString& path) {
+                return flood ? QStringLiteral("korvo plays a flood of events, not songs")
+                             : replaceSong(*korvo, midi.system, path);
             },
             [&idleExit] {
                 idleExit.TakenOverByUser();

@@ -260,6 +260,31 @@ TEST_F(KorvoHostTest, TheTransportStopsWhenThePlugInSignsOffOrItsWindowGoes)
     EXPECT_EQ(host->sequencer().state(), TransportState::Stopped);
 }
 
+// A song opened from the tray replaces the one playing: the transport stops first, and a
+// take being recorded is not lost.
+TEST_F(KorvoHostTest, ANewSongStopsTheTransportAndKeepsTheTake)
+{
+    KorvoOptions options;
+    options.writeTakes = true;
+    options.recordTo = (session.root() / "take.mid").string();
+    startHost(options);
+    std::vector<std::pair<std::string, std::string>> takes;
+    host->SetTakeListener([&](const std::string& path, const std::string& error) {
+        takes.emplace_back(path, error);
+    });
+    send(HostCmdSignIn);
+    send(HostCmdRecord);
+    send(HostCmdRecordEvent, 0, PackedMidiMessage::pack(0x90, 60, 100).value());
+    Song other;
+    other.lengthMs = 1234;
+    host->ReplaceSong(other);
+    EXPECT_FALSE(host->sequencer().running());
+    EXPECT_EQ(host->sequencer().song().lengthMs, 1234U);
+    EXPECT_EQ(takes, (std::vector<std::pair<std::string, std::string>>{{options.recordTo, ""}}));
+    host->SetLoop(true);
+    EXPECT_TRUE(host->sequencer().loop());
+}
+
 TEST(IdleExit, EndsTenSecondsAfterTheLastPlugInUnlessStartedByHandOrTakenOver)
 {
     IdleExit started(true);
