@@ -96,31 +96,36 @@ KorvoCommandLine ParseKorvoCommandLine(const QStringList& arguments)
         QStringLiteral("T=N"));
     const QCommandLineOption recordTo(
         QStringLiteral("record-to"),
-        QStringLiteral("Write each recorded take to this file (default: a timestamped file in "
-                       "your music or home directory)."),
+        QStringLiteral("Write each recorded take to this file, whose folder must exist (default: "
+                       "a timestamped file in the folder korvo of your music directory)."),
         QStringLiteral("FILE.mid"));
     const QCommandLineOption midiIn(
         QStringLiteral("midi-in"),
-        QStringLiteral("Take MIDI from this input: part of its name, its number, or 'virtual' "
-                       "(default: a virtual input and the first hardware input); may be "
-                       "repeated."),
-        QStringLiteral("NAME|NUMBER|virtual"));
+        QStringLiteral("Connect only the MIDI sources whose name holds NAME (default: every "
+                       "device, also those plugged in later); may be repeated. 'none' connects "
+                       "nothing: other programs connect to korvo's input themselves."),
+        QStringLiteral("NAME|none"));
     const QCommandLineOption midiOut(
         QStringLiteral("midi-out"),
-        QStringLiteral("Send output port N (1-16) to this MIDI output (default: port 1 to a "
-                       "virtual output); may be repeated."),
-        QStringLiteral("N=NAME|NUMBER|virtual"));
+        QStringLiteral("Connect output port N (1-16) to the MIDI destination whose name holds "
+                       "NAME, also when it appears later (default: port 1 sounds through the "
+                       "embedded synthesizer); may be repeated."),
+        QStringLiteral("N=NAME"));
     const QCommandLineOption midiApi(QStringLiteral("midi-api"),
                                      QStringLiteral("The MIDI system: alsa or jack (default: "
                                                     "ALSA, else JACK)."),
                                      QStringLiteral("alsa|jack"));
     const QCommandLineOption listPorts(QStringLiteral("list-ports"),
-                                       QStringLiteral("List the MIDI ports and exit."));
+                                       QStringLiteral("List the MIDI sources and destinations "
+                                                      "and exit."));
     const QCommandLineOption noSynth(
         QStringLiteral("no-synth"),
         QStringLiteral("Do not sound port 1 through the embedded General MIDI synthesizer."));
+    const QCommandLineOption noTray(QStringLiteral("no-tray"),
+                                    QStringLiteral("Show no icon in the desktop's system tray."));
     parser.addOptions({help, version, loop, windowMode, drumDelay, port, autoplay, flood, quiet,
-                       song, trackPort, recordTo, midiIn, midiOut, midiApi, listPorts, noSynth});
+                       song, trackPort, recordTo, midiIn, midiOut, midiApi, listPorts, noSynth,
+                       noTray});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -162,25 +167,33 @@ KorvoCommandLine ParseKorvoCommandLine(const QStringList& arguments)
     for (const QString& value : parser.values(midiOut)) {
         const auto chosen = assignment(value, 1, 16);
         if (!chosen)
-            return failure(QStringLiteral("--midi-out takes N=NAME, N=NUMBER or N=virtual, with "
-                                          "N from 1 to 16"));
-        result.midi.outputs[static_cast<std::uint16_t>(chosen->first)] =
+            return failure(QStringLiteral("--midi-out takes N=NAME, with N from 1 to 16"));
+        result.midi.connections.outputs[static_cast<std::uint16_t>(chosen->first)] =
             chosen->second.toStdString();
     }
     for (const QString& value : parser.values(midiIn)) {
         if (value.isEmpty())
-            return failure(QStringLiteral("--midi-in takes a name, a number or 'virtual'"));
-        result.midi.inputs.push_back(value.toStdString());
+            return failure(QStringLiteral("--midi-in takes a name or 'none'"));
+        if (value == QStringLiteral("none"))
+            result.midi.connections.noInputs = true;
+        else
+            result.midi.connections.inputs.push_back(value.toStdString());
     }
+    if (result.midi.connections.noInputs && !result.midi.connections.inputs.empty())
+        return failure(QStringLiteral("--midi-in none cannot go with a name"));
     if (parser.isSet(midiApi)) {
         const QString api = parser.value(midiApi).toLower();
         if (api != QStringLiteral("alsa") && api != QStringLiteral("jack"))
             return failure(QStringLiteral("--midi-api takes alsa or jack"));
         result.midi.api = api.toStdString();
     }
+    if (!result.trackPorts.empty() && !parser.isSet(song))
+        return failure(QStringLiteral("--track-port needs a song (--song): the demo has no "
+                                      "tracks to choose"));
     result.songPath = parser.value(song).toStdString();
     result.listPorts = parser.isSet(listPorts);
     result.synth = !parser.isSet(noSynth);
+    result.tray = !parser.isSet(noTray);
     result.options.writeTakes = true;
     result.options.recordTo = parser.value(recordTo).toStdString();
     result.options.loop = parser.isSet(loop);

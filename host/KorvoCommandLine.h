@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/KorvoHost.h"
-#include "host/RtMidiPorts.h"
+#include "host/OpenMidiPorts.h"
 #include "host/SmfSong.h"
 
 #include <QString>
@@ -17,6 +17,7 @@ struct KorvoCommandLine {
     MidiPortOptions midi;
     bool listPorts = false;
     bool synth = true; // sound port 1 through the embedded synth
+    bool tray = true;  // show an icon in the desktop's system tray, when there is one
     // Set when the program should print this and end: help, version or an error.
     QString message;
     int exitCode = 0;

@@ -2,6 +2,7 @@
 
 #include "host/MidiBytes.h"
 #include "host/SmfTake.h"
+#include "host/TakePaths.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 
@@ -22,6 +23,8 @@ constexpr std::uint16_t kFloodPort = 1;
 constexpr std::uint16_t kInputSource = 0;
 // How long one tick may wait for the plug-in to make room in a full ring.
 constexpr std::uint32_t kRoomWaitMs = 1;
+// How often korvo looks whether the signed-in plug-in is still there.
+constexpr std::uint32_t kPlugInCheckMs = 250;
 
 const char* stateName(TransportState state)
 {
@@ -158,7 +161,33 @@ void KorvoHost::SignOff()
     m_plugInWindow = 0;
     // What the plug-in left unread stays in the ring; events still waiting are dropped.
     m_pending.clear();
-    Report();
+    // Nobody is left to hear the song or stop it.
+    if (m_sequencer.state() != TransportState::Stopped)
+        ChangeTransport([this](std::uint32_t now) { m_sequencer.Stop(now); }); // reports
+    else
+        Report();
+}
+
+void KorvoHost::CheckPlugInStillThere(std::uint32_t nowMs)
+{
+    if (!signedIn() || nowMs - m_plugInCheckedMs < kPlugInCheckMs)
+        return;
+    m_plugInCheckedMs = nowMs;
+    const bool stillThere =
+        m_plugInWindow != 0 ? windowExists(m_plugInWindow) : processAlive(m_plugInPid);
+    if (!stillThere)
+        SignOff();
+}
+
+bool KorvoHost::PlugInsThere() const
+{
+    if (signedIn())
+        return true;
+    const std::uint32_t own = platform::GetWindowThreadProcessId(m_window->hwnd());
+    const auto windows = platform::EnumWindows();
+    return std::any_of(windows.begin(), windows.end(), [own](platform::HWND hwnd) {
+        return platform::GetWindowThreadProcessId(hwnd) != own;
+    });
 }
 
 void KorvoHost::ChangeTransport(const std::function<void(std::uint32_t)>& change)
@@ -173,6 +202,20 @@ void KorvoHost::ChangeTransport(const std::function<void(std::uint32_t)>& change
         m_flood->next = 0;
     if (m_sequencer.state() != before || m_sequencer.positionMs(now) == 0)
         Report();
+}
+
+void KorvoHost::SetLoop(bool loop)
+{
+    m_options.loop = loop;
+    m_sequencer.SetLoop(loop);
+}
+
+void KorvoHost::ReplaceSong(Song song)
+{
+    ChangeTransport([this](std::uint32_t now) { m_sequencer.Stop(now); });
+    m_pending.clear();
+    m_sequencer = Sequencer(std::move(song), m_options.loop);
+    Report();
 }
 
 void KorvoHost::PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed)
@@ -204,6 +247,7 @@ void KorvoHost::PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed)
 void KorvoHost::Tick()
 {
     const std::uint32_t now = m_clock();
+    CheckPlugInStillThere(now);
     const bool wasRecording = m_sequencer.state() == TransportState::Recording;
     TakeInput(now);
     m_sequencer.Advance(now, *this);
@@ -239,12 +283,16 @@ void KorvoHost::EndTake()
 {
     if (!m_options.writeTakes || m_sequencer.take().empty())
         return;
-    const std::string path = m_options.recordTo.empty() ? DefaultTakePath() : m_options.recordTo;
-    const std::string error = SaveTake(path, m_sequencer.song(), m_sequencer.take());
+    std::string error;
+    const std::string path = m_options.recordTo.empty() ? NewTakePath(error) : m_options.recordTo;
+    if (error.empty())
+        error = SaveTake(path, m_sequencer.song(), m_sequencer.take());
     if (m_status)
         m_status(error.empty() ? "korvo: take of " + std::to_string(m_sequencer.take().size()) +
                                      " events written to " + path
                                : "korvo: the take was not written: " + error);
+    if (m_takeListener)
+        m_takeListener(path, error);
 }
 
 void KorvoHost::PlayEvent(const SongEvent& event)
@@ -341,6 +389,7 @@ std::string KorvoHost::StatusLine() const
     if (m_counters.heldBack > 0)
         line << " (longest " << m_counters.longestHoldMs << " ms)";
     line << ", " << (signedIn() ? "plug-in signed in" : "no plug-in");
+    line << ", MIDI: " << (m_options.midiSystem.empty() ? "none" : m_options.midiSystem);
     if (m_counters.received > 0)
         line << ", " << m_counters.received << " from MIDI input";
     if (m_counters.playedByPlugIn > 0)

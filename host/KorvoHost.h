@@ -26,6 +26,7 @@ struct KorvoOptions {
     // Whether a take is written when it ends, and where (empty: a timestamped file).
     bool writeTakes = false;
     std::string recordTo;
+    std::string midiSystem; // shown in the status line; empty: none
 };
 
 // What the host has done, for its status line and for tests.
@@ -59,14 +60,28 @@ public:
     // Plays what is due and writes what waits into the ring.
     void Tick();
 
+    // The user's choices in the tray menu that no message carries.
+    void SetLoop(bool loop);
+    // Stops the transport (writing a take being recorded) and puts `song` in its place.
+    void ReplaceSong(Song song);
+
+    // Told of each take that ends: where it went, or why it did not (`error` not empty).
+    using TakeFunction = std::function<void(const std::string& path, const std::string& error)>;
+    void SetTakeListener(TakeFunction listener) { m_takeListener = std::move(listener); }
+
     [[nodiscard]] platform::HWND window() const { return m_window->hwnd(); }
     // Readable when MIDI input waits, so the caller can Tick() at once (-1: none).
+    // The ports it plays to and takes from (null: none), for ports a new song needs.
+    [[nodiscard]] MidiPorts* ports() { return m_ports.get(); }
     [[nodiscard]] int inputWakeFd() const { return m_ports ? m_ports->input().wakeFd() : -1; }
     [[nodiscard]] bool signedIn() const { return m_plugInPid != 0; }
     [[nodiscard]] platform::HWND plugInWindow() const { return m_plugInWindow; }
     [[nodiscard]] const Sequencer& sequencer() const { return m_sequencer; }
     [[nodiscard]] const KorvoCounters& counters() const { return m_counters; }
     [[nodiscard]] std::string StatusLine() const;
+    // Whether a plug-in is signed in or any other process of the session has a window
+    // (a plug-in waiting to sign in, or the one about to).
+    [[nodiscard]] bool PlugInsThere() const;
 
 private:
     struct Pending {
@@ -78,6 +93,8 @@ private:
                                     platform::LPARAM lParam);
     platform::LRESULT SignIn();
     void SignOff();
+    // Signs off a plug-in whose window (or process) went away without signing off.
+    void CheckPlugInStillThere(std::uint32_t nowMs);
     void ChangeTransport(const std::function<void(std::uint32_t)>& change);
     void PlayForPlugIn(platform::WPARAM port, platform::LPARAM packed);
 
@@ -98,6 +115,7 @@ private:
     KorvoOptions m_options;
     ClockFunction m_clock;
     StatusFunction m_status;
+    TakeFunction m_takeListener;
     std::unique_ptr<MidiPorts> m_ports;
     std::unique_ptr<SharedMemory> m_map;
     HostRingWriter m_ring;
@@ -108,6 +126,7 @@ private:
     std::uint32_t m_plugInPid = 0;
     platform::HWND m_plugInWindow = 0;
     bool m_reportDue = false;
+    std::uint32_t m_plugInCheckedMs = 0;
     // The song ended by itself but some of its last events still wait for room in the
     // ring: the transport reads as running until they are written.
     bool m_finishingSong = false;

@@ -10,7 +10,10 @@ MidiPorts::MidiPorts()
 
 MidiPorts::~MidiPorts()
 {
-    // Inputs stop calling back before the queue they push into goes.
+    // Outputs may belong to an input's client, and inputs stop calling back before the
+    // queue they push into goes.
+    for (auto& outputs : m_outputs)
+        outputs.clear();
     m_inputs.clear();
 }
 
@@ -22,7 +25,8 @@ void MidiPorts::AddOutput(std::uint16_t port, std::unique_ptr<MidiOutput> output
 
 void MidiPorts::AddInput(std::unique_ptr<MidiInput> input)
 {
-    m_inputs.push_back(std::move(input));
+    if (input)
+        m_inputs.push_back(std::move(input));
 }
 
 bool MidiPorts::HasOutput(std::uint16_t port) const

@@ -49,7 +49,7 @@ public:
 private:
     std::unique_ptr<MidiInputQueue> m_input;
     std::array<std::vector<std::unique_ptr<MidiOutput>>, kPorts> m_outputs;
-    std::vector<std::unique_ptr<MidiInput>> m_inputs; // declared last: closed first
+    std::vector<std::unique_ptr<MidiInput>> m_inputs; // closed after the outputs
 };
 
 } // namespace velmar::host

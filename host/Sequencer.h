@@ -43,6 +43,9 @@ public:
     void RecordEvent(PackedMidiMessage message, std::uint32_t nowMs,
                      std::span<const std::uint8_t> sysEx = {});
 
+    void SetLoop(bool loop) { m_loop = loop; }
+    [[nodiscard]] bool loop() const { return m_loop; }
+
     // Plays everything due up to `nowMs`.
     void Advance(std::uint32_t nowMs, SequencerOutput& output);
 

@@ -113,6 +113,10 @@ SmfSong SongFromSmf(std::span<const std::uint8_t> bytes, const TrackPorts& ports
     if (smf_get_length_seconds(smf.get()) * 1000.0 > kLongestSongMs)
         return failure("the song plays longer than 24 hours");
 
+    if (!ports.empty() && ports.rbegin()->first > smf->number_of_tracks)
+        return failure("--track-port names track " + std::to_string(ports.rbegin()->first) +
+                       ", but the song has " + std::to_string(smf->number_of_tracks) +
+                       (smf->number_of_tracks == 1 ? " track" : " tracks"));
     std::vector<std::uint16_t> trackPorts(static_cast<std::size_t>(smf->number_of_tracks) + 1, 1);
     for (int t = 1; t <= smf->number_of_tracks; ++t) {
         const auto chosen = ports.find(t);

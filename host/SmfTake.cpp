@@ -2,10 +2,6 @@
 
 #include "host/SmfHandle.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QStandardPaths>
-
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -232,17 +228,6 @@ std::string SaveTake(const std::string& path, const Song& song,
     if (!writer.save(path))
         return path + ": cannot be written";
     return {};
-}
-
-std::string DefaultTakePath()
-{
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    if (directory.isEmpty() || !QDir(directory).exists())
-        directory = QDir::homePath();
-    const QString name = QStringLiteral("korvo-take-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-                         QStringLiteral(".mid");
-    return QDir(directory).filePath(name).toStdString();
 }
 
 } // namespace velmar::host

@@ -15,8 +15,4 @@ namespace velmar::host {
 [[nodiscard]] std::string SaveTake(const std::string& path, const Song& song,
                                    const std::vector<RecordedEvent>& take);
 
-// Where a take goes when no file was named: a timestamped file in the user's music
-// directory, or the home directory when there is none.
-[[nodiscard]] std::string DefaultTakePath();
-
 } // namespace velmar::host

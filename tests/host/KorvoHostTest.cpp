@@ -1,6 +1,7 @@
 #include "host/KorvoHost.h"
 
 #include "host/DemoSong.h"
+#include "host/IdleExit.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 #include "runtime/SharedMemory.h"
@@ -228,6 +229,83 @@ TEST_F(KorvoHostTest, TheSongEndsOnlyOnceItsLastEventsAreWritten)
     send(HostCmdSignOff);
     host->Tick();
     EXPECT_EQ(send(HostQueryRunning), 0);
+}
+
+// Nobody is left to hear or stop the song: it stops when its plug-in signs off, and when
+// the plug-in's window goes without signing off; a take being recorded is written.
+TEST_F(KorvoHostTest, TheTransportStopsWhenThePlugInSignsOffOrItsWindowGoes)
+{
+    KorvoOptions options;
+    options.loop = true;
+    startHost(options);
+    send(HostCmdSignIn);
+    send(HostCmdPlay);
+    host->Tick();
+    ASSERT_TRUE(host->sequencer().running());
+    send(HostCmdSignOff);
+    EXPECT_FALSE(host->sequencer().running());
+    EXPECT_FALSE(host->PlugInsThere()) << "korvo's and the test's windows are one process";
+
+    send(HostCmdSignIn);
+    send(HostCmdRecord);
+    now += 100;
+    host->Tick();
+    plugInWindow.reset();
+    now += 10;
+    host->Tick();
+    EXPECT_TRUE(host->signedIn()) << "looked at a few times a second, not at every tick";
+    now += 300;
+    host->Tick();
+    EXPECT_FALSE(host->signedIn());
+    EXPECT_EQ(host->sequencer().state(), TransportState::Stopped);
+}
+
+// A song opened from the tray replaces the one playing: the transport stops first, and a
+// take being recorded is not lost.
+TEST_F(KorvoHostTest, ANewSongStopsTheTransportAndKeepsTheTake)
+{
+    KorvoOptions options;
+    options.writeTakes = true;
+    options.recordTo = (session.root() / "take.mid").string();
+    startHost(options);
+    std::vector<std::pair<std::string, std::string>> takes;
+    host->SetTakeListener([&](const std::string& path, const std::string& error) {
+        takes.emplace_back(path, error);
+    });
+    send(HostCmdSignIn);
+    send(HostCmdRecord);
+    send(HostCmdRecordEvent, 0, PackedMidiMessage::pack(0x90, 60, 100).value());
+    Song other;
+    other.lengthMs = 1234;
+    host->ReplaceSong(other);
+    EXPECT_FALSE(host->sequencer().running());
+    EXPECT_EQ(host->sequencer().song().lengthMs, 1234U);
+    EXPECT_EQ(takes, (std::vector<std::pair<std::string, std::string>>{{options.recordTo, ""}}));
+    host->SetLoop(true);
+    EXPECT_TRUE(host->sequencer().loop());
+}
+
+TEST(IdleExit, EndsTenSecondsAfterTheLastPlugInUnlessStartedByHandOrTakenOver)
+{
+    IdleExit started(true);
+    EXPECT_FALSE(started.Due(1000, true));
+    EXPECT_FALSE(started.Due(2000, false));
+    EXPECT_FALSE(started.Due(11'999, false));
+    EXPECT_FALSE(started.Due(12'000, true)) << "one came back";
+    EXPECT_FALSE(started.Due(13'000, false));
+    EXPECT_TRUE(started.Due(23'000, false));
+
+    IdleExit wrapping(true); // the millisecond clock wraps after 49 days
+    EXPECT_FALSE(wrapping.Due(0xFFFF'FF00U, false));
+    EXPECT_TRUE(wrapping.Due(10'000, false));
+
+    IdleExit byHand(false);
+    EXPECT_FALSE(byHand.Due(0, false));
+    EXPECT_FALSE(byHand.Due(60'000, false));
+    IdleExit takenOver(true);
+    EXPECT_FALSE(takenOver.Due(0, false));
+    takenOver.TakenOverByUser();
+    EXPECT_FALSE(takenOver.Due(60'000, false));
 }
 
 TEST_F(KorvoHostTest, PlaysAndRecordsWhatThePlugInSendsAndRefusesWhatIsNoMidi)

@@ -109,6 +109,10 @@ TEST(SmfSong, SendsEachTrackToItsPort)
         ports.push_back(event.port);
     std::sort(ports.begin(), ports.end());
     EXPECT_EQ(ports, (std::vector<std::uint16_t>{1, 7, 16}));
+
+    const SmfSong noSuchTrack = SongFromSmf(file, {{2, 7}, {4, 5}});
+    EXPECT_FALSE(noSuchTrack.song);
+    EXPECT_EQ(noSuchTrack.error, "--track-port names track 4, but the song has 3 tracks");
 }
 
 TEST(SmfSong, SkipsChunksOfOtherKindsAndHeaderBytesItDoesNotKnow)

@@ -56,8 +56,8 @@ TEST_F(DebianPackage, ControlFieldsNameTheProgramsNeeds)
 
     const std::string depends = field(package, "Depends");
     // Found by dpkg-shlibdeps in the programs, and what they read besides.
-    for (const char* needed : {"libqt6widgets6", "libfluidsynth3", "librtmidi", "libsmf0",
-                               "qt6-qpa-plugins", "sf2-soundfont-gm"})
+    for (const char* needed : {"libqt6widgets6", "libfluidsynth3", "libasound2", "libjack",
+                               "libsmf0", "qt6-qpa-plugins", "sf2-soundfont-gm"})
         EXPECT_NE(depends.find(needed), std::string::npos) << needed << " in " << depends;
 }
 
