@@ -6,7 +6,6 @@
 #include "drums/ui/PicturePanel.h"
 #include "tests/drums/ui/FormRig.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <benchmark/benchmark.h>
 
@@ -115,14 +114,3 @@ void IdleProcessor(benchmark::State& state)
 BENCHMARK(IdleProcessor)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

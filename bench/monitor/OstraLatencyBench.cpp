@@ -10,7 +10,6 @@
 #include "runtime/SharedMemory.h"
 #include "tests/monitor/FormRig.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QPaintEvent>
 #include <QTableView>
@@ -159,14 +158,3 @@ void OneEventToTheScreen(benchmark::State& state)
 BENCHMARK(OneEventToTheScreen)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

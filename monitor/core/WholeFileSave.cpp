@@ -17,16 +17,22 @@ constexpr std::uint16_t kNotInFull = 15616;    // "the file could not be written
 
 } // namespace
 
-std::optional<QString> SaveWholeFile(const QString& path, std::string_view bytes)
+std::optional<QString> ReplaceWholeFile(const QString& path, std::string_view bytes,
+                                        const QString& notInFull)
 {
     errno = 0;
     if (platform::replaceFile(QFile::encodeName(path).toStdString(), bytes))
         return std::nullopt;
     const int error = errno;
-    const QString reason = error != 0
-                               ? QString::fromStdString(std::generic_category().message(error))
-                               : LoadNumStr(kNotInFull);
-    return LoadNumStr(kCouldNotSave).arg(path, reason);
+    return error != 0 ? QString::fromStdString(std::generic_category().message(error)) : notInFull;
+}
+
+std::optional<QString> SaveWholeFile(const QString& path, std::string_view bytes)
+{
+    const std::optional<QString> reason = ReplaceWholeFile(path, bytes, LoadNumStr(kNotInFull));
+    if (!reason)
+        return std::nullopt;
+    return LoadNumStr(kCouldNotSave).arg(path, *reason);
 }
 
 } // namespace velmar::monitor

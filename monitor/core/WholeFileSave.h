@@ -12,4 +12,9 @@ namespace velmar::monitor {
 // reason when the save fails.
 [[nodiscard]] std::optional<QString> SaveWholeFile(const QString& path, std::string_view bytes);
 
+// The same replace; when it fails, only the reason, for a caller that words its own message:
+// the system's, or `notInFull` when it gave none.
+[[nodiscard]] std::optional<QString> ReplaceWholeFile(const QString& path, std::string_view bytes,
+                                                      const QString& notInFull);
+
 } // namespace velmar::monitor
