@@ -300,10 +300,7 @@ std::int32_t EventIntake::rowOf(std::int64_t eventCount) const
 void EventIntake::ClearMIDIGrid()
 {
     m_grid.Clear();
-    m_eventCount = 0;
-    m_lastStartedRow = 0;
-    m_wrapped = false;
-    forgetUnpublished();
+    startAfresh();
 }
 
 void EventIntake::ClearTime()
@@ -319,16 +316,17 @@ bool EventIntake::ApplyDisplayEventCount()
         return false;
     m_settings.DisplayEventCount =
         static_cast<std::int16_t>(m_grid.Resize(m_settings.DisplayEventCount));
-    m_eventCount = 0;
-    m_lastStartedRow = 0;
-    m_wrapped = false;
-    forgetUnpublished();
+    startAfresh();
     return true;
 }
 
-// An emptied grid has told its views already, and may no longer hold the rows written.
-void EventIntake::forgetUnpublished()
+// An emptied grid counts from its first row again; it has told its views already and may no
+// longer hold the rows written.
+void EventIntake::startAfresh()
 {
+    m_eventCount = 0;
+    m_lastStartedRow = 0;
+    m_wrapped = false;
     m_firstWritten = 0;
     m_lastWritten = 0;
     m_wrappedToTop = false;

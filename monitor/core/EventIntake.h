@@ -100,7 +100,7 @@ private:
     void restartDeadline();
     [[nodiscard]] std::int32_t rowOf(std::int64_t eventCount) const;
     [[nodiscard]] bool passDue(std::uint32_t now) const;
-    void forgetUnpublished();
+    void startAfresh();
     [[nodiscard]] std::int32_t rowCount() const { return m_grid.rows().RowCount(); }
 
     OstraSettings& m_settings;

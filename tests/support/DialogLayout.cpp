@@ -1,11 +1,11 @@
 #include "tests/support/DialogLayout.h"
 
+#include "runtime/ui/GroupBoxRoom.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionGroupBox>
 #include <gtest/gtest.h>
 
 namespace velmar::test {
@@ -22,20 +22,6 @@ std::string nameOf(const QWidget& widget)
     return std::string(widget.metaObject()->className()) + " \"" + caption.toStdString() + '"';
 }
 
-QStyleOptionGroupBox groupBoxOption(const QGroupBox& box)
-{
-    QStyleOptionGroupBox option;
-    option.initFrom(&box);
-    option.text = box.title();
-    option.lineWidth = 1;
-    option.midLineWidth = 0;
-    option.textAlignment = box.alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame;
-    if (!box.title().isEmpty())
-        option.subControls |= QStyle::SC_GroupBoxLabel;
-    return option;
-}
-
 // Where the controls of `parent` may go, in its own coordinates: inside the dialog, or
 // inside a group box's frame and below its title as the style draws them.
 QRect roomInside(const QWidget& parent)
@@ -43,9 +29,7 @@ QRect roomInside(const QWidget& parent)
     const auto* box = qobject_cast<const QGroupBox*>(&parent);
     if (box == nullptr)
         return parent.rect().adjusted(kEdgeGap, kEdgeGap, -kEdgeGap, -kEdgeGap);
-    const QStyleOptionGroupBox option = groupBoxOption(*box);
-    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents,
-                                        box);
+    return GroupBoxRoom(*box);
 }
 
 bool isControl(const QWidget& widget)
