@@ -59,9 +59,11 @@ QRect DeviceRect(const QRect& rect, qreal ratio)
 QImage ScreenPicture(const SetPicture& picture, QSize logicalSize, qreal ratio)
 {
     const QSize size = DeviceSize(logicalSize, ratio);
-    QImage shown = picture.Image.size() == size ? picture.Image
-                                                : picture.Image.scaled(size, Qt::IgnoreAspectRatio,
-                                                                       Qt::SmoothTransformation);
+    // Scaled from true colour: Qt scales a picture of indexed colours about ten times slower.
+    QImage shown = picture.Image.size() == size
+                       ? picture.Image
+                       : picture.Image.convertToFormat(QImage::Format_RGB32)
+                             .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     return shown;
 }

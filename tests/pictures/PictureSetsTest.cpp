@@ -1,5 +1,6 @@
 #include "runtime/pictures/PictureSets.h"
 
+#include "runtime/pictures/PictureCache.h"
 #include "runtime/pictures/PictureModules.h"
 #include "tools/pictures/DibEncoder.h"
 
@@ -73,6 +74,45 @@ TEST(PictureSets, AFinerPictureOfTheWrongSizeIsNotUsed)
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->Image.size(), QSize(4, 3));
     EXPECT_EQ(loaded->Image.pixel(0, 0), qRgb(255, 0, 0));
+}
+
+TEST(PictureSets, ACachedPictureIsDecodedOnceForEachSetInTurn)
+{
+    PictureCache cache(kDrumPictures);
+    const auto first = cache.Load(u"db8", 1.5);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->Image, LoadSetPicture(u"DB8", 1.5, kDrumPictures)->Image);
+
+    const auto sameSet = cache.Load(u"DB8", 1.9);
+    ASSERT_TRUE(sameSet);
+    EXPECT_EQ(sameSet->Image.cacheKey(), first->Image.cacheKey()) << "decoded again";
+
+    const auto finer = cache.Load(u"DB8", 2.5);
+    ASSERT_TRUE(finer);
+    EXPECT_EQ(finer->Image.size(), QSize(1800, 1200));
+    const auto backAgain = cache.Load(u"DB8", 2.0);
+    ASSERT_TRUE(backAgain);
+    EXPECT_EQ(backAgain->Image.size(), QSize(1200, 800));
+
+    EXPECT_FALSE(cache.Load(u"DB9", 2.0));
+    EXPECT_FALSE(cache.Load(u"DB9", 2.0)) << "a missing picture stays missing";
+}
+
+TEST(PictureSets, AScaledPictureHasTheColoursOfItsSource)
+{
+    // Indexed colours are scaled from true colour; an even enlargement of a flat picture
+    // keeps its colour exactly.
+    QImage indexed(4, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(10, 200, 30)});
+    indexed.fill(0);
+    const QImage shown = ScreenPicture({indexed, QSize(4, 2)}, QSize(4, 2), 2.5);
+    EXPECT_EQ(shown.size(), QSize(10, 5));
+    EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(4, 2));
+    for (const QPoint pixel : {QPoint(0, 0), QPoint(9, 4), QPoint(5, 2)})
+        EXPECT_EQ(shown.pixel(pixel), qRgb(10, 200, 30));
+    EXPECT_EQ(ScreenPicture({indexed, QSize(4, 2)}, QSize(4, 2), 1.0).format(),
+              QImage::Format_Indexed8)
+        << "at its own size a picture is shown as it is";
 }
 
 } // namespace
