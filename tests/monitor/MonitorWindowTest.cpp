@@ -7,8 +7,8 @@
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 #include "runtime/SharedMemory.h"
-#include "runtime/pictures/BitmapResource.h"
 #include "runtime/pictures/PictureModules.h"
+#include "runtime/pictures/PictureSets.h"
 #include "runtime/ui/FormRules.h"
 #include "tests/monitor/FormRig.h"
 
@@ -251,13 +251,18 @@ TEST(MonitorWindow, TransportButtonsDriveTheHostWhoseSongFillsTheGrid)
     // The song starts with drums on channel 10; channel 16 plays nothing.
     EXPECT_TRUE(form.Intake().lights().Lit(kNoteOnLights, 9));
     EXPECT_FALSE(form.Intake().lights().Lit(kNoteOnLights, 15));
-    QImage on;
-    QImage off;
-    ASSERT_TRUE(LoadBitmapResource(u"MonPos8", on, kMonitorPictures));
-    ASSERT_TRUE(LoadBitmapResource(u"MonNeg8", off, kMonitorPictures));
+    // Compared in the screen's device pixels, with the pictures made for them.
+    const qreal ratio = form.ActivityStrip->devicePixelRatioF();
+    const auto picture = [ratio](QStringView name) {
+        const auto set = LoadSetPicture(name, ratio, kMonitorPictures);
+        return set ? ScreenPicture(*set, set->DesignSize, ratio) : QImage();
+    };
+    const QImage on = picture(u"MonPos8");
+    const QImage off = picture(u"MonNeg8");
+    ASSERT_FALSE(on.isNull() || off.isNull());
     const QImage shown = form.ActivityStrip->grab().toImage();
-    const QPoint lit = ActivityRects[kNoteOnLights][9].center();
-    const QPoint dark = ActivityRects[kNoteOnLights][15].center();
+    const QPoint lit = DeviceRect(ActivityRects[kNoteOnLights][9], ratio).center();
+    const QPoint dark = DeviceRect(ActivityRects[kNoteOnLights][15], ratio).center();
     EXPECT_EQ(shown.pixel(lit), on.pixel(lit));
     EXPECT_EQ(shown.pixel(dark), off.pixel(dark));
     EXPECT_NE(on.pixel(dark), off.pixel(dark));
