@@ -14,8 +14,8 @@ namespace {
 
 TEST(PictureSets, TheSmallestSetFineEnoughElseTheFinest)
 {
-    const std::pair<double, int> cases[] = {{0.25, 1}, {1.0, 1}, {1.01, 2}, {1.5, 2},
-                                            {2.0, 2},  {2.5, 3}, {3.0, 3},  {4.5, 3}};
+    const std::pair<double, int> cases[] = {{0.25, 1}, {1.0, 1}, {1.01, 2}, {1.5, 2}, {2.0, 2},
+                                            {2.5, 3},  {3.0, 3}, {3.01, 5}, {5.0, 5}, {7.5, 5}};
     for (const auto& [wanted, scale] : cases)
         EXPECT_EQ(PictureSetScale(wanted), scale) << wanted;
 }
@@ -47,6 +47,15 @@ TEST(PictureSets, ManyColourPicturesComeFromTheFinerSets)
     ASSERT_TRUE(thrice);
     EXPECT_EQ(thrice->Image.size(), QSize(936, 111));
 
+    // Zoomed five times at twice the density, the kit comes from its finest set; the
+    // transport bar, never zoomed, from the finest set it has.
+    const auto kitFiveTimes = LoadSetPicture(u"DH8GREEN", 5.0, kDrumPictures);
+    ASSERT_TRUE(kitFiveTimes);
+    EXPECT_EQ(kitFiveTimes->Image.size(), QSize(3000, 2000));
+    const auto barFiveTimes = LoadSetPicture(u"PLA811", 5.0, kDrumPictures);
+    ASSERT_TRUE(barFiveTimes);
+    EXPECT_EQ(barFiveTimes->Image.size(), QSize(1008, 51));
+
     // Sixteen colours come at the design size only.
     const auto sixteen = LoadSetPicture(u"DH4GREEN", 3.0, kDrumPictures);
     ASSERT_TRUE(sixteen);
@@ -74,6 +83,15 @@ TEST(PictureSets, AFinerPictureOfTheWrongSizeIsNotUsed)
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->Image.size(), QSize(4, 3));
     EXPECT_EQ(loaded->Image.pixel(0, 0), qRgb(255, 0, 0));
+
+    // Of the right size in the 2x set, and in none finer: that set stands in for them.
+    QImage twice(8, 6, QImage::Format_RGB32);
+    twice.fill(qRgb(0, 0, 255));
+    ASSERT_TRUE(twice.save(PictureSetPath(module.path(), 2, u"PIC8")));
+    const auto coarser = LoadSetPicture(u"pic8", 4.0, module.path());
+    ASSERT_TRUE(coarser);
+    EXPECT_EQ(coarser->Image.size(), QSize(8, 6));
+    EXPECT_EQ(coarser->DesignSize, QSize(4, 3));
 }
 
 TEST(PictureSets, ACachedPictureIsDecodedOnceForEachSetInTurn)
