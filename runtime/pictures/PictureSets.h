@@ -17,7 +17,9 @@ namespace velmar {
 // screen's height, come five times as fine too: enough for a screen 2160 device pixels high
 // at any zoom. The 16-colour pictures exist at the design size only.
 inline constexpr std::array kPictureSetScales{1, 2, 3, 5};
-// The finest set of the pictures that are never zoomed, shown at the device pixel ratio alone.
+// The finest set of the pictures that are not zoomed with their window: shown at about the
+// device pixel ratio (the activity strip grows a little with a larger font), they need no
+// more.
 inline constexpr int kFinestUnzoomedSetScale = 3;
 
 // The set for a picture shown at `wanted` device pixels per design pixel: the smallest that

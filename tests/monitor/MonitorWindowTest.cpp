@@ -11,6 +11,7 @@
 #include "runtime/pictures/PictureSets.h"
 #include "runtime/ui/FormRules.h"
 #include "tests/monitor/FormRig.h"
+#include "tests/support/ScopedLanguage.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -30,6 +31,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -549,6 +551,32 @@ TEST(MonitorWindow, JapanesePlacesTheGridUnderTheScaledControls)
     EXPECT_EQ(form.MIDIGrid->rowHeight(0), nearest(scale * 16));
     EXPECT_EQ(form.MIDIGrid->columnWidth(0), nearest(scale * 37));
     EXPECT_EQ(form.ExitButton->y(), nearest(scale * 54));
+}
+
+TEST(MonitorWindow, TheActivityPicturesFillTheirStripInEveryLanguage)
+{
+    for (const char* language : velmar::test::kShippedLanguages) {
+        SCOPED_TRACE(language);
+        FormRig rig;
+        for (const char* module : {"Korvo2^G.qm", "Korvo2^J.qm"})
+            std::filesystem::copy_file(std::filesystem::path(VELMAR_PROGRAM_DIR) / module,
+                                       rig.exeDir / module);
+        rig.WriteFile("Language.Ini", std::string("LANGUAGE=") + language + "\r\n");
+        MonitorWindow& form = rig.Create();
+        form.show();
+        // The strip drawn over magenta: what the pictures leave uncovered stays magenta.
+        const qreal ratio = form.ActivityStrip->devicePixelRatioF();
+        QImage strip(DeviceSize(form.ActivityStrip->size(), ratio), QImage::Format_RGB32);
+        strip.setDevicePixelRatio(ratio);
+        strip.fill(Qt::magenta);
+        form.ActivityStrip->render(&strip);
+        int bare = 0;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                bare += strip.pixel(x, y) == QColor(Qt::magenta).rgb() ? 1 : 0;
+        EXPECT_EQ(bare, 0) << "a strip of " << form.ActivityStrip->width() << " x "
+                           << form.ActivityStrip->height();
+    }
 }
 
 // The grid's repaints, and everything they covered.

@@ -18,7 +18,7 @@ struct Family {
     QSize size;
     std::vector<QString> stems; // "DB" and "HINT" stand for DB4HINT and DB8HINT
     std::vector<QString> suffixes;
-    bool zoomed = true; // the kit's pictures; the others are shown at the device ratio alone
+    bool zoomed = true; // the kit's pictures; the others are not zoomed with their window
 };
 
 struct Resource {
