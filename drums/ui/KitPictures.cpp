@@ -3,7 +3,6 @@
 #include "drums/core/PictureResources.h"
 #include "drums/core/WindowGeometry.h"
 #include "runtime/pictures/ColorCount.h"
-#include "runtime/pictures/PictureModules.h"
 #include "runtime/pictures/PictureSets.h"
 
 #include <optional>
@@ -26,12 +25,12 @@ constexpr std::array kSizes{SizeHighlight::None, SizeHighlight::Full, SizeHighli
 // The picture of `resource` for the display, `size` logical pixels (from its design size)
 // in the screen's pixels, taken from the set fine enough for `zoom`.
 template <typename Size>
-std::optional<QPixmap> load(const PictureResource& resource, const KitPictures::Choice& choice,
-                            double zoom, Size size)
+std::optional<QPixmap> load(PictureCache& cache, const PictureResource& resource,
+                            const KitPictures::Choice& choice, double zoom, Size size)
 {
     const std::optional<SetPicture> picture =
-        LoadSetPicture(PictureName(resource.Stem, choice.ColorCount, resource.Suffix),
-                       zoom * choice.DevicePixelRatio, kDrumPictures);
+        cache.Load(PictureName(resource.Stem, choice.ColorCount, resource.Suffix),
+                   zoom * choice.DevicePixelRatio);
     if (!picture)
         return std::nullopt;
     return QPixmap::fromImage(
@@ -52,15 +51,15 @@ bool KitPictures::Load(const Choice& choice)
     Set set;
     for (const KitPicture picture : kEveryKitPicture) {
         const auto loaded =
-            load(KitPictureResource(picture, choice.Qwerty), choice, choice.Scale, scaled);
+            load(m_cache, KitPictureResource(picture, choice.Qwerty), choice, choice.Scale, scaled);
         if (!loaded)
             return false;
         set.Kit[static_cast<std::size_t>(picture)] = *loaded;
     }
     for (const SmallPicture picture : kEverySmallPicture) {
         for (const HitColour colour : kColours) {
-            const auto loaded = load(SmallPictureResource(picture, colour, choice.Qwerty), choice,
-                                     choice.Scale, scaled);
+            const auto loaded = load(m_cache, SmallPictureResource(picture, colour, choice.Qwerty),
+                                     choice, choice.Scale, scaled);
             if (!loaded)
                 return false;
             set.Small[smallIndex(picture, colour)] = *loaded;
@@ -69,7 +68,8 @@ bool KitPictures::Load(const Choice& choice)
     for (const TransportLook look : kLooks) {
         for (const SizeHighlight size : kSizes) {
             // The bar keeps its height whatever the zoom.
-            const auto loaded = load(TransportPictureResource(look, size), choice, 1.0, squeezed);
+            const auto loaded =
+                load(m_cache, TransportPictureResource(look, size), choice, 1.0, squeezed);
             if (!loaded)
                 return false;
             set.Transport[transportIndex(look, size)] = *loaded;

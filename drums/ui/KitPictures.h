@@ -2,6 +2,8 @@
 
 #include "drums/core/DrumCanvas.h"
 #include "drums/core/TransportBar.h"
+#include "runtime/pictures/PictureCache.h"
+#include "runtime/pictures/PictureModules.h"
 
 #include <QPixmap>
 
@@ -25,8 +27,8 @@ public:
         double DevicePixelRatio = 1.0;
     };
 
-    // Loads every picture anew. False, with the pictures as they were, when a resource is
-    // missing.
+    // Makes every picture anew, decoding only those of a set not decoded before. False, with
+    // the pictures as they were, when a resource is missing.
     [[nodiscard]] bool Load(const Choice& choice);
 
     [[nodiscard]] const QPixmap& Kit(KitPicture picture) const;
@@ -49,6 +51,7 @@ private:
     [[nodiscard]] static std::size_t smallIndex(SmallPicture picture, HitColour colour);
     [[nodiscard]] static std::size_t transportIndex(TransportLook look, SizeHighlight size);
 
+    PictureCache m_cache{kDrumPictures}; // each resize scales them anew
     Set m_set;
     double m_devicePixelRatio = 1.0;
 };

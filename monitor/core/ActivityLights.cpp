@@ -1,5 +1,7 @@
 #include "monitor/core/ActivityLights.h"
 
+#include <cmath>
+
 namespace velmar::monitor {
 
 namespace {
@@ -26,5 +28,21 @@ constexpr std::array<std::array<QRect, kChannelCount>, kLightRows> lightRects()
 } // namespace
 
 const std::array<std::array<QRect, kChannelCount>, kLightRows> ActivityRects = lightRects();
+
+QRect LightOnStrip(const QRect& light, QSize strip)
+{
+    const auto scaled = [](int edge, int to, int from) {
+        return static_cast<int>(std::lround(static_cast<double>(edge) * to / from));
+    };
+    const auto x = [&](int edge) {
+        return scaled(edge, strip.width(), kActivityStripSize.width());
+    };
+    const auto y = [&](int edge) {
+        return scaled(edge, strip.height(), kActivityStripSize.height());
+    };
+    return QRect(QPoint(x(light.left()), y(light.top())),
+                 QPoint(x(light.left() + light.width()), y(light.top() + light.height())) -
+                     QPoint(1, 1));
+}
 
 } // namespace velmar::monitor

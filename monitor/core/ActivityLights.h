@@ -3,6 +3,7 @@
 #include "monitor/core/OstraSettings.h"
 
 #include <QRect>
+#include <QSize>
 
 #include <array>
 #include <cstdint>
@@ -14,8 +15,13 @@ inline constexpr std::size_t kNoteOnLights = 0;
 inline constexpr std::size_t kOtherLights = 1;
 inline constexpr std::size_t kLightRows = 2;
 
-// Where each light lies in the 312 × 37 activity pictures, by row and channel (0 to 15).
+// The activity pictures' size, and where each light lies in them, by row and channel (0 to 15).
+inline constexpr QSize kActivityStripSize{312, 37};
 extern const std::array<std::array<QRect, kChannelCount>, kLightRows> ActivityRects;
+
+// A light of the pictures on a strip of `strip` pixels, which a form scaled for a larger font
+// makes larger than the pictures: each edge scaled and rounded, so that neighbours still meet.
+[[nodiscard]] QRect LightOnStrip(const QRect& light, QSize strip);
 
 // The 2 × 16 channel activity lights. A light goes on with the first message of its kind
 // on its channel and stays on until the box is cleared. The view repaints the lights

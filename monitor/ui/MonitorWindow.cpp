@@ -411,7 +411,8 @@ void MonitorWindow::ShowNewlyLitLights()
     for (std::size_t row = 0; row < kLightRows; ++row)
         for (std::size_t channel = 0; channel < kChannelCount; ++channel)
             if ((lit & ActivityLights::bit(row, channel)) != 0)
-                ActivityStrip->update(ActivityRects[row][channel]);
+                ActivityStrip->update(
+                    LightOnStrip(ActivityRects[row][channel], ActivityStrip->size()));
 }
 
 GridScroll MonitorWindow::Scroll() const
@@ -436,7 +437,7 @@ void MonitorWindow::ClearMIDIGrid()
 
 void MonitorWindow::ActivityStripPaint(QPainter& canvas)
 {
-    m_activityPictures.Paint(canvas, m_intake->lights());
+    m_activityPictures.Paint(canvas, m_intake->lights(), ActivityStrip->size());
 }
 
 void MonitorWindow::ActivityStripClick()

@@ -8,17 +8,20 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace velmar::monitor {
 namespace {
 
-// The strip painted on a screen of `ratio`, in its device pixels.
-QImage paint(ActivityStripPictures& pictures, const ActivityLights& lights, double ratio)
+// The strip, `size` pixels, painted on a screen of `ratio`, in its device pixels.
+QImage paint(ActivityStripPictures& pictures, const ActivityLights& lights, double ratio,
+             QSize size = kActivityStripSize)
 {
-    QImage screen(DeviceSize(QSize(312, 37), ratio), QImage::Format_RGB32);
+    QImage screen(DeviceSize(size, ratio), QImage::Format_RGB32);
     screen.setDevicePixelRatio(ratio);
     screen.fill(Qt::magenta);
     QPainter canvas(&screen);
-    pictures.Paint(canvas, lights);
+    pictures.Paint(canvas, lights, size);
     return screen;
 }
 
@@ -57,7 +60,56 @@ TEST_P(ActivityStripOnScreens, LightsAreCopiedFromTheSetOfTheScreensPixels)
     EXPECT_EQ(testing::differingPixelsOutside(lit, dark, changed), 0);
 }
 
+TEST_P(ActivityStripOnScreens, APictureScaledForALargerFontFillsItsStrip)
+{
+    // The Japanese font makes the form, the strip with it, about a tenth larger.
+    const int ratio = GetParam();
+    const QSize strip(340, 40);
+    ActivityStripPictures pictures;
+    ASSERT_TRUE(pictures.Load(30000));
+    ActivityLights lights;
+    const QImage dark = paint(pictures, lights, ratio, strip);
+    for (int y = 0; y < dark.height(); ++y)
+        for (int x = 0; x < dark.width(); ++x)
+            ASSERT_NE(dark.pixel(x, y), qRgb(255, 0, 0xFF)) << "uncovered at " << x << ',' << y;
+
+    lights.LightChannel(kNoteOnLights, 15);
+    const QRect light = LightOnStrip(ActivityRects[kNoteOnLights][15], strip);
+    const QImage lit = paint(pictures, lights, ratio, strip);
+    const QRect pixels = DeviceRect(light, ratio);
+    EXPECT_NE(lit.copy(pixels), dark.copy(pixels));
+    EXPECT_EQ(testing::differingPixelsOutside(lit, dark, pixels), 0);
+    // Where the light's green is, scaled with its rectangle.
+    const QColor centre = lit.pixelColor(pixels.center());
+    EXPECT_GT(centre.green(), centre.red());
+}
+
 INSTANTIATE_TEST_SUITE_P(Ratio, ActivityStripOnScreens, ::testing::Values(1, 2, 3));
+
+TEST(ActivityStripPictures, LightsOnALargerStripMeetAsInThePictures)
+{
+    EXPECT_EQ(LightOnStrip(ActivityRects[kOtherLights][3], kActivityStripSize),
+              ActivityRects[kOtherLights][3]);
+    const QSize strip(340, 40);
+    for (std::size_t row = 0; row < kLightRows; ++row) {
+        for (std::size_t channel = 0; channel < kChannelCount; ++channel) {
+            SCOPED_TRACE(::testing::Message() << row << ' ' << channel);
+            const QRect design = ActivityRects[row][channel];
+            const QRect light = LightOnStrip(design, strip);
+            EXPECT_TRUE(QRect(QPoint(0, 0), strip).contains(light));
+            EXPECT_NEAR(light.width(), design.width() * 340.0 / 312, 1.0);
+            EXPECT_NEAR(light.height(), design.height() * 40.0 / 37, 1.0);
+            if (channel == 0)
+                continue;
+            // Neighbours never overlap, and the gap between them grows with the strip alone.
+            const QRect left = ActivityRects[row][channel - 1];
+            const int gap = light.left() - LightOnStrip(left, strip).right() - 1;
+            const int designGap = design.left() - left.right() - 1;
+            EXPECT_GE(gap, 0);
+            EXPECT_LE(gap, std::ceil(designGap * 340.0 / 312));
+        }
+    }
+}
 
 TEST(ActivityStripPictures, SixteenColoursAreScaledUpFromTheDesignSize)
 {

@@ -58,6 +58,12 @@ FormRig::FormRig(NoHost)
     std::filesystem::create_directories(exeDir);
 }
 
+FormRig::~FormRig()
+{
+    form.reset();
+    std::filesystem::current_path(startDirectory);
+}
+
 MonitorWindow& FormRig::Create()
 {
     MonitorEnvironment environment{exeDir.string() + "/",

@@ -70,6 +70,10 @@ public:
     // No host at all.
     struct NoHost {};
     explicit FormRig(NoHost);
+    // The window changes into its program directory; the next test starts where this one did.
+    ~FormRig();
+    FormRig(const FormRig&) = delete;
+    FormRig& operator=(const FormRig&) = delete;
 
     MonitorWindow& Create();
 
@@ -82,6 +86,7 @@ public:
     // Runs the event loop until the condition holds; false when it did not within the time.
     [[nodiscard]] static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 
+    const std::filesystem::path startDirectory = std::filesystem::current_path();
     velmar::test::ScopedSession session;
     std::filesystem::path exeDir = session.root() / "bin";
     std::unique_ptr<velmar::test::ChildProcess> korvo;

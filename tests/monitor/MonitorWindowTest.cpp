@@ -7,10 +7,11 @@
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 #include "runtime/SharedMemory.h"
-#include "runtime/pictures/BitmapResource.h"
 #include "runtime/pictures/PictureModules.h"
+#include "runtime/pictures/PictureSets.h"
 #include "runtime/ui/FormRules.h"
 #include "tests/monitor/FormRig.h"
+#include "tests/support/ScopedLanguage.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -30,6 +31,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -251,13 +253,18 @@ TEST(MonitorWindow, TransportButtonsDriveTheHostWhoseSongFillsTheGrid)
     // The song starts with drums on channel 10; channel 16 plays nothing.
     EXPECT_TRUE(form.Intake().lights().Lit(kNoteOnLights, 9));
     EXPECT_FALSE(form.Intake().lights().Lit(kNoteOnLights, 15));
-    QImage on;
-    QImage off;
-    ASSERT_TRUE(LoadBitmapResource(u"MonPos8", on, kMonitorPictures));
-    ASSERT_TRUE(LoadBitmapResource(u"MonNeg8", off, kMonitorPictures));
+    // Compared in the screen's device pixels, with the pictures made for them.
+    const qreal ratio = form.ActivityStrip->devicePixelRatioF();
+    const auto picture = [ratio](QStringView name) {
+        const auto set = LoadSetPicture(name, ratio, kMonitorPictures);
+        return set ? ScreenPicture(*set, set->DesignSize, ratio) : QImage();
+    };
+    const QImage on = picture(u"MonPos8");
+    const QImage off = picture(u"MonNeg8");
+    ASSERT_FALSE(on.isNull() || off.isNull());
     const QImage shown = form.ActivityStrip->grab().toImage();
-    const QPoint lit = ActivityRects[kNoteOnLights][9].center();
-    const QPoint dark = ActivityRects[kNoteOnLights][15].center();
+    const QPoint lit = DeviceRect(ActivityRects[kNoteOnLights][9], ratio).center();
+    const QPoint dark = DeviceRect(ActivityRects[kNoteOnLights][15], ratio).center();
     EXPECT_EQ(shown.pixel(lit), on.pixel(lit));
     EXPECT_EQ(shown.pixel(dark), off.pixel(dark));
     EXPECT_NE(on.pixel(dark), off.pixel(dark));
@@ -544,6 +551,32 @@ TEST(MonitorWindow, JapanesePlacesTheGridUnderTheScaledControls)
     EXPECT_EQ(form.MIDIGrid->rowHeight(0), nearest(scale * 16));
     EXPECT_EQ(form.MIDIGrid->columnWidth(0), nearest(scale * 37));
     EXPECT_EQ(form.ExitButton->y(), nearest(scale * 54));
+}
+
+TEST(MonitorWindow, TheActivityPicturesFillTheirStripInEveryLanguage)
+{
+    for (const char* language : velmar::test::kShippedLanguages) {
+        SCOPED_TRACE(language);
+        FormRig rig;
+        for (const char* module : {"Korvo2^G.qm", "Korvo2^J.qm"})
+            std::filesystem::copy_file(std::filesystem::path(VELMAR_PROGRAM_DIR) / module,
+                                       rig.exeDir / module);
+        rig.WriteFile("Language.Ini", std::string("LANGUAGE=") + language + "\r\n");
+        MonitorWindow& form = rig.Create();
+        form.show();
+        // The strip drawn over magenta: what the pictures leave uncovered stays magenta.
+        const qreal ratio = form.ActivityStrip->devicePixelRatioF();
+        QImage strip(DeviceSize(form.ActivityStrip->size(), ratio), QImage::Format_RGB32);
+        strip.setDevicePixelRatio(ratio);
+        strip.fill(Qt::magenta);
+        form.ActivityStrip->render(&strip);
+        int bare = 0;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                bare += strip.pixel(x, y) == QColor(Qt::magenta).rgb() ? 1 : 0;
+        EXPECT_EQ(bare, 0) << "a strip of " << form.ActivityStrip->width() << " x "
+                           << form.ActivityStrip->height();
+    }
 }
 
 // The grid's repaints, and everything they covered.

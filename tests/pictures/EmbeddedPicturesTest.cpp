@@ -18,6 +18,7 @@ struct Family {
     QSize size;
     std::vector<QString> stems; // "DB" and "HINT" stand for DB4HINT and DB8HINT
     std::vector<QString> suffixes;
+    bool zoomed = true; // the kit's pictures; the others are not zoomed with their window
 };
 
 struct Resource {
@@ -25,13 +26,18 @@ struct Resource {
     QString name;
     QSize size;
     int bits;
+    bool zoomed;
 };
 
 std::vector<Resource> allResources()
 {
     const QString none;
     const std::vector<Family> families{
-        {kMonitorPictures, {312, 37}, {QStringLiteral("MONNEG"), QStringLiteral("MONPOS")}, {none}},
+        {kMonitorPictures,
+         {312, 37},
+         {QStringLiteral("MONNEG"), QStringLiteral("MONPOS")},
+         {none},
+         false},
         {kDrumPictures, {600, 400}, {QStringLiteral("DB")}, {none, QStringLiteral("HINT")}},
         {kDrumPictures, {600, 400}, {QStringLiteral("DH")}, {none, QStringLiteral("GREEN")}},
         {kDrumPictures, {69, 46}, {QStringLiteral("HHC")}, {none, QStringLiteral("GREEN")}},
@@ -45,15 +51,16 @@ std::vector<Resource> allResources()
          {336, 17},
          {QStringLiteral("SET"), QStringLiteral("REW"), QStringLiteral("STOP"),
           QStringLiteral("PLA"), QStringLiteral("REC")},
-         {QStringLiteral("00"), QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("14")}},
+         {QStringLiteral("00"), QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("14")},
+         false},
     };
     std::vector<Resource> resources;
     for (const Family& family : families) {
         for (const QString& stem : family.stems) {
             for (const QString& suffix : family.suffixes) {
                 for (const int bits : {4, 8})
-                    resources.push_back(
-                        {family.module, stem + QString::number(bits) + suffix, family.size, bits});
+                    resources.push_back({family.module, stem + QString::number(bits) + suffix,
+                                         family.size, bits, family.zoomed});
             }
         }
     }
@@ -85,10 +92,12 @@ TEST(EmbeddedPictures, EveryNameIsThereAtItsSizeAndDepth)
 TEST(EmbeddedPictures, FinerSetsHoldEveryManyColourPictureAtTheirScale)
 {
     for (const Resource& resource : allResources()) {
-        for (const int scale : {2, 3}) {
+        for (const int scale : kPictureSetScales) {
+            if (scale == 1)
+                continue;
             SCOPED_TRACE(::testing::Message() << scale << "x/" << resource.name.toStdString());
             QImageReader reader(PictureSetPath(resource.module, scale, resource.name));
-            if (resource.bits == 4) {
+            if (resource.bits == 4 || (!resource.zoomed && scale > kFinestUnzoomedSetScale)) {
                 EXPECT_FALSE(reader.canRead());
                 continue;
             }

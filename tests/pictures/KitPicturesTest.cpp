@@ -205,7 +205,7 @@ TEST_P(KitPictures, ClosedHiHatLooksDifferFromEachOtherAndFromTheOpenOnes)
     EXPECT_GT(differingPixels(closedRest, openRest, closedRest.rect()), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Set, KitPictures, testing::kEveryPictureSet, testing::pictureSetName);
+INSTANTIATE_TEST_SUITE_P(Set, KitPictures, testing::kEveryKitPictureSet, testing::pictureSetName);
 
 } // namespace
 } // namespace velmar

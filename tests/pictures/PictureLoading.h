@@ -30,6 +30,9 @@ struct PictureSet {
 
 inline const auto kEveryPictureSet =
     ::testing::Values(PictureSet{4, 1}, PictureSet{8, 1}, PictureSet{8, 2}, PictureSet{8, 3});
+// The kit is also zoomed, and comes in one set more.
+inline const auto kEveryKitPictureSet = ::testing::Values(
+    PictureSet{4, 1}, PictureSet{8, 1}, PictureSet{8, 2}, PictureSet{8, 3}, PictureSet{8, 5});
 
 inline std::string pictureSetName(const ::testing::TestParamInfo<PictureSet>& info)
 {

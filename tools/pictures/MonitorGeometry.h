@@ -7,7 +7,7 @@
 
 namespace velmar::drawing {
 
-inline constexpr QSize kActivityStripSize{312, 37};
+inline constexpr QSize kActivityStripSize = monitor::kActivityStripSize;
 inline constexpr int kActivityRows = static_cast<int>(monitor::kLightRows); // NoteOn, Other
 inline constexpr int kChannels = static_cast<int>(monitor::kChannelCount);
 

@@ -65,7 +65,7 @@ struct ModuleContents {
 };
 
 // Writes the resources of one program into `directory`: a folder of bitmap files named like
-// the resources, the finer sets' PNG files in its subfolders "2x" and "3x", the icons as
+// the resources, the finer sets' PNG files in its subfolders "2x", "3x" and so on, the icons as
 // "icon/<size>.png", and `<name>.qrc` that embeds them under `module` (":/pictures/drums"
 // and the like). False when a file cannot be written.
 bool writeModule(const QString& directory, const QString& name, QStringView module,

@@ -55,15 +55,18 @@ int main(int argc, char* argv[])
     const QList<EncodedPicture> monitor = encodeFamily(monitorPictures(1));
     const QList<EncodedPicture> drums =
         encodeFamily(kitPictures(1)) + encodeFamily(transportPictures(1));
-    // The finer sets, each family drawn again; the sheet alone needs only the 2x one.
+    // The finer sets, each family drawn again; the sheet alone needs only the 2x one. Only
+    // the kit is zoomed, so only the kit comes in sets finer than the finest screen.
     QList<FinerSet> monitorFiner;
     QList<FinerSet> drumsFiner;
     for (const int scale : kPictureSetScales) {
         if (scale == 1 || (scale > 2 && !parser.isSet(resources)))
             continue;
-        monitorFiner.append(encodeFinerFamily(monitorPictures(scale), scale));
         FinerSet drumSet = encodeFinerFamily(kitPictures(scale), scale);
-        drumSet.pictures += encodeFinerFamily(transportPictures(scale), scale).pictures;
+        if (scale <= kFinestUnzoomedSetScale) {
+            monitorFiner.append(encodeFinerFamily(monitorPictures(scale), scale));
+            drumSet.pictures += encodeFinerFamily(transportPictures(scale), scale).pictures;
+        }
         drumsFiner.append(drumSet);
     }
 

@@ -5,6 +5,7 @@
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 #include "runtime/link/LinkIni.h"
+#include "runtime/pictures/PictureSets.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -145,9 +146,12 @@ void FormRig::RunTicks(int ticks)
 
 bool SameArea(const QImage& panel, const QPixmap& picture, const QRect& area)
 {
+    if (panel.devicePixelRatio() != picture.devicePixelRatio())
+        return false;
     const QImage wanted = picture.toImage();
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    const QRect pixels = DeviceRect(area, panel.devicePixelRatio());
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
             if ((panel.pixel(x, y) & 0xFFFFFFU) != (wanted.pixel(x, y) & 0xFFFFFFU))
                 return false;
     return true;

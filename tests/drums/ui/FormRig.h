@@ -110,7 +110,8 @@ public:
     std::unique_ptr<DrumWindow> form;
 };
 
-// Whether `area` of `panel` shows the same pixels as that area of `picture`.
+// Whether `area`, in the widgets' pixels, of `panel` shows the same device pixels as that area
+// of `picture`; both must be made for the same device pixel ratio.
 [[nodiscard]] bool SameArea(const QImage& panel, const QPixmap& picture, const QRect& area);
 
 // Calls `act` on the modal window of type T once one is up, and again every 10 ms until it

@@ -1,4 +1,5 @@
 #include "tests/drums/ui/FormRig.h"
+#include "tests/support/OffscreenScreen.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     // Without a screen also where the test is listed, outside CTest's environment.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const velmar::test::OffscreenScreen screen;
     velmar::drums::test::SetGrabDirectory(std::filesystem::current_path());
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
