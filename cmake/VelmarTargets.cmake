@@ -26,6 +26,10 @@ function(velmar_target_defaults target)
   endif()
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII
                                                QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+  if(WIN32)
+    # windows.h would otherwise define min and max as macros.
+    target_compile_definitions(${target} PRIVATE NOMINMAX)
+  endif()
 endfunction()
 
 # Registers a GoogleTest program with CTest: case by case where the program can be listed at

@@ -5,6 +5,7 @@
 #include "runtime/platform/win32/Win32Handles.h"
 
 #include <windows.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
