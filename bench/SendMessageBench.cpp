@@ -1,5 +1,5 @@
 #include "runtime/platform/Windows.h"
-#include "tests/runtime/PeerProtocol.h"
+#include "tests/platform/PeerProtocol.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ScopedSession.h"
 

@@ -26,4 +26,19 @@ function(velmar_target_defaults target)
   endif()
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII
                                                QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+  if(WIN32)
+    # windows.h would otherwise define min and max as macros.
+    target_compile_definitions(${target} PRIVATE NOMINMAX)
+  endif()
+endfunction()
+
+# Registers a GoogleTest program with CTest: case by case where the program can be listed at
+# build time, as one test where it runs under an emulator (Wine), which starts slowly.
+function(velmar_add_gtest target)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${target} COMMAND ${target})
+    set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600)
+  else()
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 ${ARGN})
+  endif()
 endfunction()

@@ -6,9 +6,9 @@
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/ScratchDirectory.h"
-#include "runtime/platform/SessionDirectory.h"
 #include "runtime/platform/Windows.h"
 #include "runtime/platform/posix/MessageFrame.h"
+#include "runtime/platform/posix/SessionDirectory.h"
 #include "runtime/platform/posix/UniqueFd.h"
 
 #include <array>

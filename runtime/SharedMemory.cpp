@@ -1,6 +1,6 @@
 #include "runtime/SharedMemory.h"
 
-#include "runtime/language/Language.h"
+#include "runtime/language/NumberedText.h"
 #include "runtime/platform/PlatformError.h"
 
 namespace velmar {
@@ -11,7 +11,7 @@ constexpr std::uint16_t kErrorCreatingMapping = 4678;
 
 [[noreturn]] void raiseCreationError(std::string detail)
 {
-    throw SharedMemoryError(LoadNumStr(kErrorCreatingMapping).toStdString(), std::move(detail));
+    throw SharedMemoryError(NumberedText(kErrorCreatingMapping), std::move(detail));
 }
 
 } // namespace

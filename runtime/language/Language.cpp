@@ -4,6 +4,7 @@
 #include "runtime/language/LanguageModule.h"
 #include "runtime/language/LanguageNames.h"
 #include "runtime/language/LanguageSelection.h"
+#include "runtime/language/NumberedText.h"
 #include "runtime/platform/Files.h"
 #include "runtime/text/IniFile.h"
 #include "runtime/text/TextFile.h"
@@ -25,7 +26,8 @@ std::unique_ptr<LanguageModule> g_module;
 
 std::string withSlash(std::string directory)
 {
-    if (directory.empty() || directory.back() != '/')
+    if (directory.empty() ||
+        platform::kDirectorySeparators.find(directory.back()) == std::string_view::npos)
         directory.push_back('/');
     return directory;
 }
@@ -34,7 +36,7 @@ void makeCurrentDirectory(const std::string& directory)
 {
     std::string path = directory;
     if (path.size() > 1)
-        path.pop_back(); // the final '/'
+        path.pop_back(); // the final separator
     std::error_code error;
     std::filesystem::current_path(path, error);
     if (error)
@@ -91,6 +93,8 @@ void InitLanguage()
 void InitLanguage(std::string exeDir, std::string windowsDir)
 {
     g_module.reset();
+    // Code without Qt (the shared memory's failures) asks for its texts in the language too.
+    SetNumberedTextLookup([](std::uint16_t number) { return LoadNumStr(number).toStdString(); });
     g_state = LanguageState{};
     g_state.WindowsDir = withSlash(std::move(windowsDir));
     g_state.ExeDir = withSlash(std::move(exeDir));

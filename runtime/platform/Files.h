@@ -7,12 +7,19 @@
 
 namespace velmar::platform {
 
-// Directory of the running program, ending in '/'.
+// The characters that end a directory's name in a path.
+#ifdef _WIN32
+inline constexpr std::string_view kDirectorySeparators = "\\/";
+#else
+inline constexpr std::string_view kDirectorySeparators = "/";
+#endif
+
+// Directory of the running program, ending in a separator ('/'; on Windows '\\').
 [[nodiscard]] std::string ExeDir();
 
 // The user's configuration directory for this project ("$XDG_CONFIG_HOME/velmar/",
-// by default "~/.config/velmar/"), created on first use, ending in '/'. Settings go here
-// when the program's own directory cannot take them.
+// by default "~/.config/velmar/"; on Windows the Windows directory), created on first use,
+// ending in a separator. Settings go here when the program's own directory cannot take them.
 [[nodiscard]] std::string WindowsDir();
 
 // True when a file could be written in `directory`: it exists, this user may write it,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string_view>
@@ -28,19 +29,21 @@ public:
 
     [[nodiscard]] std::byte* base() const { return m_base; }
     [[nodiscard]] std::size_t size() const { return m_size; }
-    // The holder's own descriptor of the mapping; meaningful only inside this process.
-    [[nodiscard]] int handle() const { return m_fd; }
+    // The holder's own handle of the mapping (a descriptor on POSIX, a HANDLE on Windows);
+    // meaningful only inside this process.
+    [[nodiscard]] std::int64_t handle() const { return m_handle; }
     // True when this process found nobody holding the mapping and started it anew.
     [[nodiscard]] bool createdFresh() const { return m_createdFresh; }
 
 private:
-    NamedMapping(std::filesystem::path path, int fd, std::byte* base, std::size_t size,
+    NamedMapping(std::filesystem::path path, std::int64_t handle, std::byte* base, std::size_t size,
                  bool createdFresh);
     static std::unique_ptr<NamedMapping> mapHeldFile(const std::filesystem::path& path, int fd,
                                                      bool createdFresh);
 
+    // The mapping's file on POSIX; its name on Windows.
     std::filesystem::path m_path;
-    int m_fd;
+    std::int64_t m_handle;
     std::byte* m_base;
     std::size_t m_size;
     bool m_createdFresh;

@@ -15,7 +15,8 @@ using LPARAM = std::int64_t;
 using LRESULT = std::int64_t;
 
 // Called on the thread that dispatches messages, for every message sent or posted to the
-// window. The result answers a sent message and is dropped for a posted one.
+// window (on Windows, every one from WM_USER on; the system's own go to its default
+// handling). The result answers a sent message and is dropped for a posted one.
 using WindowProc = std::function<LRESULT(UINT message, WPARAM wParam, LPARAM lParam)>;
 
 // The messaging end of one top-level window: while it exists, other processes of the
@@ -52,14 +53,22 @@ bool PostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 constexpr int kSendTimeoutMs = 5000;
 
+#ifndef _WIN32
 // A descriptor that becomes readable when messages wait for this process's windows; an
-// event loop watches it and calls dispatchMessages() when it is.
+// event loop watches it and calls dispatchMessages() when it is. (On Windows the thread's
+// message queue takes its place, which the event loop serves anyway.)
 [[nodiscard]] int messageNotifierFd();
+#endif
+
+// Waits up to `timeoutMs` for messages to this process's windows; true when some wait.
+// For programs without an event loop of their own; they then call dispatchMessages().
+bool waitForMessages(int timeoutMs);
 
 // Handles every message that waits now, without blocking.
 void dispatchMessages();
 
-// The process that sent or posted the message being handled now; 0 outside a handler.
+// The process that sent or posted the message being handled now; 0 outside a handler, and
+// always 0 on Windows, which does not tell a window who sent it a message.
 // A host uses it to find the window of the plug-in that signs in.
 [[nodiscard]] std::uint32_t MessageSenderProcessId();
 

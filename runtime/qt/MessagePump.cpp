@@ -2,13 +2,21 @@
 
 #include "runtime/platform/Windows.h"
 
+#include <QSocketNotifier>
+
 namespace velmar {
 
+struct MessagePump::Watch {
+    QSocketNotifier notifier{platform::messageNotifierFd(), QSocketNotifier::Read};
+};
+
 MessagePump::MessagePump()
-    : m_notifier(platform::messageNotifierFd(), QSocketNotifier::Read)
+    : m_watch(std::make_unique<Watch>())
 {
-    QObject::connect(&m_notifier, &QSocketNotifier::activated, &m_notifier,
+    QObject::connect(&m_watch->notifier, &QSocketNotifier::activated, &m_watch->notifier,
                      [] { platform::dispatchMessages(); });
 }
+
+MessagePump::~MessagePump() = default;
 
 } // namespace velmar

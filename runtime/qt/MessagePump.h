@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSocketNotifier>
+#include <memory>
 
 namespace velmar {
 
@@ -9,9 +9,15 @@ namespace velmar {
 class MessagePump {
 public:
     MessagePump();
+    ~MessagePump();
+    MessagePump(const MessagePump&) = delete;
+    MessagePump& operator=(const MessagePump&) = delete;
 
 private:
-    QSocketNotifier m_notifier;
+    // What the platform's event loop watches: a descriptor on POSIX, a filter of the
+    // thread's window messages on Windows.
+    struct Watch;
+    std::unique_ptr<Watch> m_watch;
 };
 
 } // namespace velmar

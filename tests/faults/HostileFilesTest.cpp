@@ -1,6 +1,6 @@
 #include "runtime/platform/PlatformError.h"
-#include "runtime/platform/SessionDirectory.h"
 #include "runtime/platform/Windows.h"
+#include "runtime/platform/posix/SessionDirectory.h"
 #include "tests/faults/FaultTestSupport.h"
 #include "tests/support/ScopedSession.h"
 

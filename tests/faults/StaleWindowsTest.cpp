@@ -1,5 +1,5 @@
-#include "runtime/platform/SessionDirectory.h"
 #include "runtime/platform/Windows.h"
+#include "runtime/platform/posix/SessionDirectory.h"
 #include "tests/faults/FaultTestSupport.h"
 #include "tests/support/ScopedSession.h"
 

@@ -6,8 +6,8 @@
 // It ends on kQuit, after a minute, or when its session directory is removed.
 
 #include "runtime/HostMessages.h"
-#include "runtime/platform/SessionDirectory.h"
 #include "runtime/platform/Windows.h"
+#include "runtime/platform/posix/SessionDirectory.h"
 #include "tests/link/FakeHostProtocol.h"
 
 #include <chrono>

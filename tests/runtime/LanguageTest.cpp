@@ -1,5 +1,7 @@
 #include "runtime/language/Language.h"
 
+#include "runtime/SharedMemory.h"
+#include "runtime/language/NumberedText.h"
 #include "runtime/platform/Files.h"
 #include "tests/runtime/InitLanguageTest.h"
 
@@ -66,9 +68,19 @@ TEST_F(InitLanguageTest, ModuleTextsFallBackToEnglishOneNumberAtATime)
     EXPECT_STREQ(LoadNumStrP(4678), "Fout bij het cre\xC3\xAB"
                                     "ren van de geheugentoewijzing");
     EXPECT_STREQ(LoadNumStrP(60000), "1");
+    // The shared memory, which does without Qt, reports in the language too.
+    EXPECT_EQ(NumberedText(4678), "Fout bij het cre\xC3\xAB"
+                                  "ren van de geheugentoewijzing");
+    try {
+        (void)SharedMemory::Create("bad/name", 70020);
+        ADD_FAILURE() << "a mapping name with a slash was taken";
+    } catch (const SharedMemoryError& error) {
+        EXPECT_EQ(error.what(), NumberedText(4678));
+    }
 
     FreeLanguageLibrary();
     EXPECT_EQ(LoadNumStr(28), QStringLiteral("Error"));
+    EXPECT_EQ(NumberedText(4678), "Error creating memory mapping");
 }
 
 TEST_F(InitLanguageTest, PortugueseMatchesInEitherEncoding)

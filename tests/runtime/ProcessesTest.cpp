@@ -1,8 +1,7 @@
 #include "runtime/platform/Processes.h"
 
-#include "runtime/platform/SessionDirectory.h"
 #include "runtime/platform/Windows.h"
-#include "tests/runtime/PeerProtocol.h"
+#include "runtime/platform/posix/SessionDirectory.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ScopedSession.h"
 
@@ -19,12 +18,6 @@
 
 namespace velmar::platform {
 namespace {
-
-bool endsWith(const std::string& text, const std::string& suffix)
-{
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
 
 TEST(Processes, ModulesAreTheProgramAndItsMappedFiles)
 {
@@ -89,26 +82,6 @@ TEST(Processes, ARelativeRuntimeDirectoryIsIgnored)
         ::setenv("XDG_RUNTIME_DIR", saved->c_str(), 1);
     else
         ::unsetenv("XDG_RUNTIME_DIR");
-}
-
-// The peer program sits beside the test program, so its ".EXE" name finds it the way
-// "KORVO.EXE" finds the stand-in host.
-TEST(Processes, WinExecStartsAProgramByItsExeName)
-{
-    velmar::test::ScopedSession session;
-    EXPECT_GE(WinExec("MESSAGE_PEER.EXE", kShowNormal), 32);
-
-    HWND started = 0;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (started == 0 && std::chrono::steady_clock::now() < end) {
-        for (const HWND hwnd : EnumWindows())
-            if (endsWith(processExecutable(GetWindowThreadProcessId(hwnd)), "/message_peer"))
-                started = hwnd;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ASSERT_NE(started, 0U);
-    EXPECT_EQ(SendMessageA(started, velmar::test::peer::kAdd, 2, 3), 5);
-    EXPECT_EQ(SendMessageA(started, velmar::test::peer::kQuit, 0, 0), 1);
 }
 
 TEST(Processes, WinExecFailsForWhatCannotRun)

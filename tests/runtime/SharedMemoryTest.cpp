@@ -70,44 +70,6 @@ TEST_F(SharedMemoryTest, FreshMappingIsZeroWithItsLengthPrefix)
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
-TEST_F(SharedMemoryTest, SecondProcessSeesTheFirstOnesBytes)
-{
-    const auto map = SharedMemory::Create(kName, kBlockLength);
-    map->Data()[kBlockLength - 1] = std::byte{0x5A};
-    Holder other(kBlockLength, kBlockLength - 1, 0x33);
-    EXPECT_EQ(other.seen, 0x33);
-    EXPECT_EQ(map->Data()[kBlockLength - 1], std::byte{0x33}) << "and we see its writes";
-}
-
-TEST_F(SharedMemoryTest, JoiningKeepsTheHoldersBytesAndRewritesThePrefix)
-{
-    Holder host(kBlockLength, HostLinkBlock::kSysExOffset, 0x7E);
-    {
-        // A prefix the creator wrote differently is set to our length again.
-        const auto probe = platform::NamedMapping::openExisting(kName, 4);
-        ASSERT_TRUE(probe);
-        std::memset(probe->base(), 0xFF, 4);
-    }
-    const auto map = SharedMemory::Create(kName, kBlockLength);
-    EXPECT_FALSE(std::all_of(map->Data(), map->Data() + kBlockLength,
-                             [](std::byte b) { return b == std::byte{0}; }));
-    EXPECT_EQ(map->Data()[HostLinkBlock::kSysExOffset], std::byte{0x7E});
-    EXPECT_EQ(lengthPrefix(*map), kBlockLength);
-}
-
-TEST_F(SharedMemoryTest, OpenModeWithoutAMappingYieldsNothing)
-{
-    EXPECT_EQ(SharedMemory::Create(kName, 0), nullptr);
-    EXPECT_FALSE(std::filesystem::exists(mapFile()));
-
-    const auto created = SharedMemory::Create(kName, kBlockLength);
-    created->Data()[0] = std::byte{9};
-    const auto opened = SharedMemory::Create(kName, 0);
-    ASSERT_TRUE(opened);
-    EXPECT_EQ(opened->Data()[0], std::byte{9});
-    EXPECT_EQ(lengthPrefix(*opened), kBlockLength);
-}
-
 TEST_F(SharedMemoryTest, LastHolderRemovesTheMappingAndLeftoversStartAfresh)
 {
     {

@@ -23,11 +23,17 @@ public:
 
     // Waits for the child to end; its exit code, or -1 after the timeout or a signal.
     int wait(int timeoutMs = 10000);
+    // Ends the child with `signal` (on Windows: with that exit code).
     void kill(int signal);
 
 private:
     pid_t m_pid = -1;
+#ifdef _WIN32
+    void* m_process = nullptr; // the process and the reading end of its output, as HANDLEs
+    void* m_stdout = nullptr;
+#else
     int m_stdout = -1;
+#endif
     std::string m_buffered;
     bool m_reaped = false;
 };

@@ -1,7 +1,7 @@
 #include "runtime/platform/NamedMapping.h"
 
 #include "runtime/platform/PlatformError.h"
-#include "runtime/platform/SessionDirectory.h"
+#include "runtime/platform/posix/SessionDirectory.h"
 #include "runtime/platform/posix/UniqueFd.h"
 
 #include <cerrno>
@@ -96,10 +96,10 @@ void startAfresh(int fd, const std::filesystem::path& path, std::size_t size)
 
 } // namespace
 
-NamedMapping::NamedMapping(std::filesystem::path path, int fd, std::byte* base, std::size_t size,
-                           bool createdFresh)
+NamedMapping::NamedMapping(std::filesystem::path path, std::int64_t handle, std::byte* base,
+                           std::size_t size, bool createdFresh)
     : m_path(std::move(path))
-    , m_fd(fd)
+    , m_handle(handle)
     , m_base(base)
     , m_size(size)
     , m_createdFresh(createdFresh)
@@ -179,12 +179,13 @@ std::unique_ptr<NamedMapping> NamedMapping::openExisting(std::string_view name,
 
 NamedMapping::~NamedMapping()
 {
+    const auto fd = static_cast<int>(m_handle);
     ::munmap(m_base, m_size);
     // Trade our shared lock for an exclusive one: getting it means no one else holds the
     // mapping, so it ends with us.
-    if (lockFile(m_fd, LOCK_EX | LOCK_NB) == 0 && stillLinked(m_fd, m_path))
+    if (lockFile(fd, LOCK_EX | LOCK_NB) == 0 && stillLinked(fd, m_path))
         ::unlink(m_path.c_str());
-    ::close(m_fd);
+    ::close(fd);
 }
 
 } // namespace velmar::platform

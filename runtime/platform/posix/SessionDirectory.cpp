@@ -1,4 +1,4 @@
-#include "runtime/platform/SessionDirectory.h"
+#include "runtime/platform/posix/SessionDirectory.h"
 
 #include "runtime/platform/PlatformError.h"
 

@@ -1,8 +1,8 @@
 #include "runtime/platform/Windows.h"
 
 #include "runtime/platform/PlatformError.h"
-#include "runtime/platform/SessionDirectory.h"
 #include "runtime/platform/posix/MessageFrame.h"
+#include "runtime/platform/posix/SessionDirectory.h"
 #include "runtime/platform/posix/UniqueFd.h"
 
 #include <algorithm>
@@ -646,6 +646,12 @@ bool PostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 int messageNotifierFd()
 {
     return hub().notifierFd();
+}
+
+bool waitForMessages(int timeoutMs)
+{
+    pollfd fd{hub().notifierFd(), POLLIN, 0};
+    return ::poll(&fd, 1, timeoutMs) > 0;
 }
 
 void dispatchMessages()

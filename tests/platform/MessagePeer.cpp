@@ -1,25 +1,23 @@
 // A second process for the messaging and shared-memory tests. It prints "ready <hwnd>"
-// (hexadecimal, 0 when it has no window) once it is set up, then does what its mode says.
+// (hexadecimal, 0 when it has no window) once it is set up, then does what its mode says;
+// "exit" ends at once (a process that is gone).
 
 #include "runtime/HostMessages.h"
 #include "runtime/SharedMemory.h"
+#include "runtime/platform/Clock.h"
 #include "runtime/platform/NamedMapping.h"
-#include "runtime/platform/SessionDirectory.h"
 #include "runtime/platform/Windows.h"
-#include "runtime/platform/posix/MessageFrame.h"
-#include "tests/runtime/PeerProtocol.h"
+#include "tests/platform/PeerProtocol.h"
+
+#ifndef _WIN32
+#include "tests/platform/ForeignPeer.h"
+#endif
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
-#include <poll.h>
 #include <string>
-#include <sys/fsuid.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace {
 
@@ -41,8 +39,7 @@ void runLoop(const std::function<void()>& idle = {}, int lifetimeMs = 30000)
     while (!g_quit && std::chrono::steady_clock::now() < end) {
         if (idle)
             idle();
-        pollfd fd{messageNotifierFd(), POLLIN, 0};
-        if (::poll(&fd, 1, idle ? 0 : 50) > 0)
+        if (waitForMessages(idle ? 0 : 50))
             dispatchMessages();
     }
 }
@@ -83,13 +80,13 @@ int silent()
 {
     auto window = WindowEndpoint::create([](UINT, WPARAM, LPARAM) -> LRESULT { return 1; });
     announce(window->hwnd());
-    ::sleep(60);
+    Sleep(60'000);
     return 0;
 }
 
 int exitOnSend()
 {
-    auto window = WindowEndpoint::create([](UINT, WPARAM, LPARAM) -> LRESULT { ::_exit(0); });
+    auto window = WindowEndpoint::create([](UINT, WPARAM, LPARAM) -> LRESULT { std::_Exit(0); });
     announce(window->hwnd());
     runLoop();
     return 0;
@@ -106,8 +103,7 @@ int pingPong(int count)
     });
     announce(window->hwnd());
     while (partner == 0 && !g_quit) {
-        pollfd fd{messageNotifierFd(), POLLIN, 0};
-        if (::poll(&fd, 1, 10000) <= 0)
+        if (!waitForMessages(10000))
             return 2;
         dispatchMessages();
     }
@@ -139,69 +135,6 @@ int plugIn(HWND host)
     return 0;
 }
 
-// Acts as a process of another user: effective uid "nobody", file access still as root,
-// so it can reach the private session directory.
-bool becomeOtherUser()
-{
-    if (::setresuid(0, 65534, 0) != 0)
-        return false;
-    ::setfsuid(0);
-    return true;
-}
-
-int foreignServer()
-{
-    // The listening credentials are taken at listen(), after the switch.
-    int listener = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
-    const HWND hwnd = (static_cast<HWND>(::getpid()) << 8U) | 1U;
-    char name[32];
-    std::snprintf(name, sizeof name, "/%08x.win", hwnd);
-    const std::string path = sessionDirectory().string() + name;
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-    if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        !becomeOtherUser() || ::listen(listener, 4) != 0)
-        return 3;
-    announce(hwnd);
-    for (;;) {
-        const int connection = ::accept(listener, nullptr, nullptr);
-        if (connection < 0)
-            return 4;
-        std::optional<Frame> frame;
-        pollfd fd{connection, POLLIN, 0};
-        while (::poll(&fd, 1, 10000) > 0 && readFrame(connection, frame) == ReadResult::Frame) {
-            const auto reply = encodeFrame({FrameKind::Reply, frame->message, 77, 0});
-            ::send(connection, reply.data(), reply.size(), MSG_NOSIGNAL);
-        }
-        ::close(connection);
-    }
-}
-
-int foreignClient(HWND target)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "/%08x.win", target);
-    const std::string path = sessionDirectory().string() + name;
-    if (!becomeOtherUser())
-        return 3;
-    announce(0);
-    const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
-        return 4;
-    const auto request = encodeFrame({FrameKind::Send, kAdd, 1, 2});
-    ::send(fd, request.data(), request.size(), MSG_NOSIGNAL);
-    std::optional<Frame> frame;
-    pollfd poller{fd, POLLIN, 0};
-    const bool answered = ::poll(&poller, 1, 3000) > 0 && readFrame(fd, frame) == ReadResult::Frame;
-    std::printf("%s\n", answered ? "answered" : "closed");
-    std::fflush(stdout);
-    return 0;
-}
-
 // Holds a mapping until killed; with a byte to write, writes it at an offset of the data.
 int holdMapping(const char* name, long length, long offset, long value)
 {
@@ -212,8 +145,8 @@ int holdMapping(const char* name, long length, long offset, long value)
         map->Data()[offset] = static_cast<std::byte>(value);
     std::printf("ready 0 %d\n", static_cast<int>(map->Data()[offset]));
     std::fflush(stdout);
-    ::pause();
-    return 0;
+    for (;;)
+        Sleep(60'000);
 }
 
 // Holds a bare platform mapping of `size` bytes, shorter than a host link block needs.
@@ -221,8 +154,8 @@ int holdRawMapping(const char* name, long size)
 {
     auto mapping = NamedMapping::createOrJoin(name, static_cast<std::size_t>(size));
     announce(0);
-    ::pause();
-    return 0;
+    for (;;)
+        Sleep(60'000);
 }
 
 } // namespace
@@ -243,10 +176,15 @@ int main(int argc, char** argv)
         return pingPong(static_cast<int>(number(2)));
     if (mode == "plug-in")
         return plugIn(static_cast<HWND>(std::strtoul(argv[2], nullptr, 16)));
+#ifndef _WIN32
     if (mode == "foreign-server")
-        return foreignServer();
+        return velmar::test::peer::foreignServer();
     if (mode == "foreign-client")
-        return foreignClient(static_cast<HWND>(std::strtoul(argv[2], nullptr, 16)));
+        return velmar::test::peer::foreignClient(
+            static_cast<HWND>(std::strtoul(argv[2], nullptr, 16)));
+#endif
+    if (mode == "exit")
+        return 0;
     if (mode == "hold-mapping")
         return holdMapping(argv[2], number(3), number(4), number(5));
     if (mode == "hold-raw-mapping")
