@@ -55,21 +55,24 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QString text = index.data(Qt::DisplayRole).toString();
     if (text.isEmpty())
         return;
-    const QTextLayout& shown =
-        m_texts.Shown(text, option.font, option.fontMetrics, textWidth(option));
     const QRect textRect = option.rect.adjusted(kTextIndent, 0, 0, 0);
-    // Centred by the line's own height, which counts every face its glyphs needed; a line
-    // taller or wider than its room is cut at the room's edges, as laid-out text always is.
-    const QTextLine line = shown.lineAt(0);
-    const double lineHeight = line.ascent() + line.descent();
     painter->save();
     painter->setClipRect(option.rect);
-    if (lineHeight > textRect.height() || line.naturalTextWidth() > textRect.width())
-        painter->setClipRect(textRect, Qt::IntersectClip);
     painter->setFont(option.font);
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    shown.draw(painter,
-               QPointF(textRect.left(), textRect.top() + (textRect.height() - lineHeight) / 2.0));
+    if (!m_digits.Draw(*painter, option.font, text, textRect)) {
+        const QTextLayout& shown =
+            m_texts.Shown(text, option.font, option.fontMetrics, textWidth(option));
+        // Centred by the line's own height, which counts every face its glyphs needed; a
+        // line taller or wider than its room is cut at the room's edges, as laid-out text
+        // always is.
+        const QTextLine line = shown.lineAt(0);
+        const double lineHeight = line.ascent() + line.descent();
+        if (lineHeight > textRect.height() || line.naturalTextWidth() > textRect.width())
+            painter->setClipRect(textRect, Qt::IntersectClip);
+        shown.draw(painter, QPointF(textRect.left(),
+                                    textRect.top() + (textRect.height() - lineHeight) / 2.0));
+    }
     painter->restore();
 }
 

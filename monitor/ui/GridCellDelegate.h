@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monitor/ui/CellTextCache.h"
+#include "monitor/ui/DigitGlyphs.h"
 
 #include <QAbstractItemDelegate>
 #include <QFont>
@@ -19,8 +20,9 @@ namespace velmar::monitor {
 
 // Draws a grid cell as a string grid does, the text 2 pixels in from the left and centred
 // in the row's height; a text too long for its cell ends in "…" and shows whole as the
-// cell's tooltip. Selected rows are drawn in the highlight colours. Texts are laid out once
-// and kept (CellTextCache).
+// cell's tooltip. Selected rows are drawn in the highlight colours. Numbers and bytes are
+// drawn from their characters' glyphs (DigitGlyphs), other texts are laid out once and kept
+// (CellTextCache).
 class GridCellDelegate : public QAbstractItemDelegate {
 public:
     using QAbstractItemDelegate::QAbstractItemDelegate;
@@ -33,6 +35,7 @@ public:
                    const QModelIndex& index) override;
 
 private:
+    mutable DigitGlyphs m_digits;
     mutable CellTextCache m_texts;
 };
 

@@ -1,6 +1,6 @@
-#include "monitor/ui/CellTextCache.h"
-
 #include "monitor/dialogs/FormDesign.h"
+#include "monitor/ui/CellTextCache.h"
+#include "monitor/ui/DigitGlyphs.h"
 #include "monitor/ui/GridCellDelegate.h"
 #include "runtime/language/Language.h"
 #include "runtime/ui/FormRules.h"
@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace velmar::monitor::test {
@@ -35,7 +36,10 @@ std::vector<QString> cellTexts()
             QStringLiteral("Clocks (24 PPQN) =88638"),
             QString::fromUtf8("Tonh\xc3\xb6he = C#  4"),
             QString::fromUtf8("\xe3\x83\x8e\xe3\x83\xbc\xe3\x83\x88\xe3\x82\xaa\xe3\x83\xb3"),
-            QStringLiteral("Ext")};
+            QStringLiteral("Ext"),
+            QStringLiteral("F0 7E 7F 09 01 F7 "),
+            QStringLiteral("4294967295"),
+            QStringLiteral("  8")};
 }
 
 // One cell painted as the grid always painted it: the text laid out into the cell's
@@ -191,6 +195,78 @@ TEST(CellTextCache, StartsAgainForANewFontAndWhenFull)
     EXPECT_LE(cache.size(), CellTextCache::kMostTexts);
     EXPECT_EQ(cache.Shown(QStringLiteral("7"), larger, largerMetrics, 60).text(),
               QStringLiteral("7"));
+}
+
+// Numbers and bytes of several lengths in the grid's face, on plain and dense screens, in
+// rooms tall and short: what is drawn from glyphs is the pixels of the text laid out. Plain
+// numbers are always drawn so; texts with letters may need the layout for their kerning.
+TEST(DigitGlyphs, DrawsNumbersAndBytesAsTheyAreLaidOut)
+{
+    DigitGlyphs digits;
+    QFont larger = GridFont(DesignFont());
+    larger.setPixelSize(15);
+    const std::vector<QString> numbers = {QStringLiteral("0"), QStringLiteral("1234567890"),
+                                          QStringLiteral(" 12"), QStringLiteral("4294967295")};
+    const std::vector<QString> bytes = {QStringLiteral("90 3C 64 "), QStringLiteral("F7"),
+                                        QStringLiteral("ABCDEF"), QStringLiteral("F0 7E 7F ")};
+    int drawnBytes = 0;
+    for (const QFont& font : {GridFont(DesignFont()), larger}) {
+        for (const double pixelRatio : {1.0, 2.0}) {
+            for (const int height : {13, 16, 21}) {
+                const CellPicture cell{font, pixelRatio, 120, height, Qt::black, false};
+                const QStyleOptionViewItem option = optionFor(cell);
+                for (const std::vector<QString>* texts : {&numbers, &bytes}) {
+                    for (const QString& text : *texts) {
+                        QImage expected = blank(cell);
+                        {
+                            QPainter painter(&expected);
+                            paintLaidOut(painter, option, text, false);
+                        }
+                        QImage drawn = blank(cell);
+                        bool fromGlyphs = false;
+                        {
+                            QPainter painter(&drawn);
+                            painter.setClipRect(option.rect);
+                            fromGlyphs = digits.Draw(painter, font, text,
+                                                     option.rect.adjusted(kIndent, 0, 0, 0));
+                        }
+                        if (texts == &numbers) {
+                            EXPECT_TRUE(fromGlyphs) << text.toStdString();
+                        } else {
+                            drawnBytes += fromGlyphs ? 1 : 0;
+                        }
+                        if (fromGlyphs) {
+                            EXPECT_EQ(drawn, expected) << text.toStdString() << " in " << height
+                                                       << " pixels at " << pixelRatio;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    std::printf("%d of %zu byte texts drawn from glyphs\n", drawnBytes, 2 * 2 * 3 * bytes.size());
+}
+
+TEST(DigitGlyphs, LeavesOtherTextsAndTextsThatMayNotFitToTheLayout)
+{
+    DigitGlyphs digits;
+    const QFont font = GridFont(DesignFont());
+    const CellPicture cell{font, 1, 40, 16, Qt::black, false};
+    const QImage empty = blank(cell);
+    for (const QString& text :
+         {QStringLiteral("Ext"), QStringLiteral("-12"), QStringLiteral("90 3c"), QString(),
+          QStringLiteral("1234567890123"), QString::fromUtf8("\xef\xbc\x91")}) {
+        QImage drawn = blank(cell);
+        {
+            QPainter painter(&drawn);
+            EXPECT_FALSE(digits.Draw(painter, font, text, QRect(0, 0, 40, 16)))
+                << text.toStdString();
+        }
+        EXPECT_EQ(drawn, empty) << "nothing drawn for " << text.toStdString();
+    }
+    QImage drawn = blank(cell);
+    QPainter painter(&drawn);
+    EXPECT_TRUE(digits.Draw(painter, font, QStringLiteral("123"), QRect(0, 0, 40, 16)));
 }
 
 } // namespace
