@@ -2,29 +2,31 @@
 
 #include "monitor/ui/GridCellDelegate.h"
 
+#include <QTextLayout>
 #include <QTextOption>
 
 namespace velmar::monitor {
 
-const QTextLayout& CellTextCache::Shown(const QString& text, const QFont& font,
-                                        const QFontMetrics& metrics, int width)
+const CellTextCache::Line& CellTextCache::Shown(const QString& text, const QFont& font,
+                                                const QFontMetrics& metrics, int width)
 {
     useFont(font);
     Key key{text, width};
     if (const auto found = m_texts.find(key); found != m_texts.end())
-        return *found->second;
+        return found->second;
     if (m_texts.size() >= kMostTexts)
         m_texts.clear();
-    auto shown = std::make_unique<QTextLayout>(ShownCellText(metrics, text, width), m_font);
-    // The glyphs are kept with the line, so drawing it again shapes nothing.
-    shown->setCacheEnabled(true);
+    QTextLayout layout(ShownCellText(metrics, text, width), m_font);
     QTextOption oneLine;
     oneLine.setWrapMode(QTextOption::NoWrap);
-    shown->setTextOption(oneLine);
-    shown->beginLayout();
-    shown->createLine().setLineWidth(width);
-    shown->endLayout();
-    return *m_texts.emplace(std::move(key), std::move(shown)).first->second;
+    layout.setTextOption(oneLine);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(width);
+    layout.endLayout();
+    // The glyphs keep their places, so drawing them again lays nothing out.
+    Line shown{line.glyphRuns(), line.ascent() + line.descent(), line.naturalTextWidth()};
+    return m_texts.emplace(std::move(key), std::move(shown)).first->second;
 }
 
 void CellTextCache::useFont(const QFont& font)

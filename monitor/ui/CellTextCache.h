@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QHashFunctions>
+#include <QList>
 #include <QString>
-#include <QTextLayout>
 
 #include <cstddef>
-#include <memory>
 #include <unordered_map>
 
 class QFontMetrics;
@@ -23,11 +23,18 @@ public:
     // and times without end, and laying out the few texts still in use again is cheap.
     static constexpr std::size_t kMostTexts = 2048;
 
+    // A text laid out as one line: its glyphs placed from the line's top left, in every face
+    // they needed, and the line's height (of those faces) and width.
+    struct Line {
+        QList<QGlyphRun> glyphs;
+        double height = 0;
+        double width = 0;
+    };
+
     // What a cell `width` pixels wide shows of `text` in `font` (see ShownCellText), laid
-    // out as one line in that font. `metrics` are the font's. The reference holds until the
-    // next call.
-    [[nodiscard]] const QTextLayout& Shown(const QString& text, const QFont& font,
-                                           const QFontMetrics& metrics, int width);
+    // out in that font. `metrics` are the font's. The reference holds until the next call.
+    [[nodiscard]] const Line& Shown(const QString& text, const QFont& font,
+                                    const QFontMetrics& metrics, int width);
     [[nodiscard]] std::size_t size() const { return m_texts.size(); }
 
 private:
@@ -47,7 +54,7 @@ private:
 
     QFont m_font;
     bool m_fontSet = false;
-    std::unordered_map<Key, std::unique_ptr<QTextLayout>, KeyHash> m_texts;
+    std::unordered_map<Key, Line, KeyHash> m_texts;
 };
 
 } // namespace velmar::monitor

@@ -97,8 +97,9 @@ bool DigitGlyphs::Draw(QPainter& painter, const QFont& font, const QString& text
     useFont(font);
     if (!m_face || text.isEmpty())
         return false;
-    m_indexes.resize(text.size());
-    m_positions.resize(text.size());
+    const auto length = static_cast<std::size_t>(text.size());
+    m_indexes.resize(length);
+    m_positions.resize(length);
     double x = 0;
     int previous = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -108,15 +109,14 @@ bool DigitGlyphs::Draw(QPainter& painter, const QFont& font, const QString& text
             return false;
         previous = character;
         const Glyph& glyph = m_face->glyphs[static_cast<std::size_t>(character)];
-        m_indexes[i] = glyph.index;
-        m_positions[i] = QPointF(x, 0);
+        m_indexes[static_cast<std::size_t>(i)] = glyph.index;
+        m_positions[static_cast<std::size_t>(i)] = QPointF(x, 0);
         x += glyph.advance;
     }
     // A pixel to spare: what is measured in whole pixels elsewhere cannot tip it.
     if (x + 1 > room.width())
         return false;
-    m_run.setGlyphIndexes(m_indexes);
-    m_run.setPositions(m_positions);
+    m_run.setRawData(m_indexes.data(), m_positions.data(), static_cast<int>(length));
     const double lineHeight = m_face->ascent + m_face->descent;
     const bool taller = lineHeight > room.height();
     if (taller) {

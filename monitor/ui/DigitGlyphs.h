@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 class QPainter;
 class QRect;
@@ -52,8 +53,9 @@ private:
     bool m_fontSet = false;
     std::optional<Face> m_face;
     QGlyphRun m_run;
-    QList<quint32> m_indexes;
-    QList<QPointF> m_positions;
+    // The glyphs of the text being drawn; the run only points at them.
+    std::vector<quint32> m_indexes;
+    std::vector<QPointF> m_positions;
 };
 
 } // namespace velmar::monitor

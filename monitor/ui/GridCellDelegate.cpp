@@ -58,20 +58,19 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QRect textRect = option.rect.adjusted(kTextIndent, 0, 0, 0);
     painter->save();
     painter->setClipRect(option.rect);
-    painter->setFont(option.font);
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     if (!m_digits.Draw(*painter, option.font, text, textRect)) {
-        const QTextLayout& shown =
+        const CellTextCache::Line& shown =
             m_texts.Shown(text, option.font, option.fontMetrics, textWidth(option));
         // Centred by the line's own height, which counts every face its glyphs needed; a
         // line taller or wider than its room is cut at the room's edges, as laid-out text
         // always is.
-        const QTextLine line = shown.lineAt(0);
-        const double lineHeight = line.ascent() + line.descent();
-        if (lineHeight > textRect.height() || line.naturalTextWidth() > textRect.width())
+        if (shown.height > textRect.height() || shown.width > textRect.width())
             painter->setClipRect(textRect, Qt::IntersectClip);
-        shown.draw(painter, QPointF(textRect.left(),
-                                    textRect.top() + (textRect.height() - lineHeight) / 2.0));
+        const QPointF topLeft(textRect.left(),
+                              textRect.top() + (textRect.height() - shown.height) / 2.0);
+        for (const QGlyphRun& glyphs : shown.glyphs)
+            painter->drawGlyphRun(topLeft, glyphs);
     }
     painter->restore();
 }

@@ -7,11 +7,13 @@
 #include "tests/support/ScopedLanguage.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QTextLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -147,6 +149,28 @@ TEST(GridCellDelegate, PaintsTheSamePixelsAsTextLaidOutAfresh)
     EXPECT_EQ(compared, 3 * 2 * 2 * 4 * 2 * 2 * static_cast<int>(texts.size()) * 2);
 }
 
+// The glyphs of `text` laid out in `font`, in order.
+QList<quint32> glyphsOf(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(10000);
+    layout.endLayout();
+    QList<quint32> glyphs;
+    for (const QGlyphRun& run : line.glyphRuns())
+        glyphs += run.glyphIndexes();
+    return glyphs;
+}
+
+QList<quint32> glyphsOf(const CellTextCache::Line& line)
+{
+    QList<quint32> glyphs;
+    for (const QGlyphRun& run : line.glyphs)
+        glyphs += run.glyphIndexes();
+    return glyphs;
+}
+
 TEST(CellTextCache, KeepsATextForEachWidthAndShowsWhatFits)
 {
     const QFont font = GridFont(DesignFont());
@@ -154,18 +178,19 @@ TEST(CellTextCache, KeepsATextForEachWidthAndShowsWhatFits)
     CellTextCache cache;
     const QString name = QStringLiteral("CC Type = #47 Undefined");
 
-    const QTextLayout& wide = cache.Shown(name, font, metrics, 200);
-    EXPECT_EQ(wide.text(), name);
-    const QTextLayout* kept = &cache.Shown(name, font, metrics, 200);
-    EXPECT_EQ(kept->text(), name);
+    const CellTextCache::Line* wide = &cache.Shown(name, font, metrics, 200);
+    EXPECT_EQ(glyphsOf(*wide), glyphsOf(name, font));
+    EXPECT_EQ(&cache.Shown(name, font, metrics, 200), wide) << "kept";
     EXPECT_EQ(cache.size(), 1U);
 
-    const QTextLayout& narrow = cache.Shown(name, font, metrics, 40);
-    EXPECT_EQ(narrow.text(), ShownCellText(metrics, name, 40));
-    EXPECT_TRUE(narrow.text().endsWith(QChar(0x2026))) << narrow.text().toStdString();
+    const QString cut = ShownCellText(metrics, name, 40);
+    ASSERT_TRUE(cut.endsWith(QChar(0x2026))) << cut.toStdString();
+    const CellTextCache::Line& narrow = cache.Shown(name, font, metrics, 40);
+    EXPECT_EQ(glyphsOf(narrow), glyphsOf(cut, font));
+    EXPECT_LE(narrow.width, 40);
     EXPECT_EQ(cache.size(), 2U) << "one for each width";
-    EXPECT_EQ(cache.Shown(QStringLiteral("90 3C 64 "), font, metrics, 40).text(),
-              QStringLiteral("90 3C 64 "))
+    EXPECT_EQ(glyphsOf(cache.Shown(QStringLiteral("90 3C 64 "), font, metrics, 40)),
+              glyphsOf(QStringLiteral("90 3C 64 "), font))
         << "spaces at the end need no room";
 }
 
@@ -174,27 +199,27 @@ TEST(CellTextCache, StartsAgainForANewFontAndWhenFull)
     const QFont font = GridFont(DesignFont());
     CellTextCache cache;
     (void)cache.Shown(QStringLiteral("Note On"), font, QFontMetrics(font), 100);
-    const double smallWidth = cache.Shown(QStringLiteral("Note Off"), font, QFontMetrics(font), 100)
-                                  .lineAt(0)
-                                  .naturalTextWidth();
+    const CellTextCache::Line small =
+        cache.Shown(QStringLiteral("Note Off"), font, QFontMetrics(font), 100);
 
     QFont larger = font;
     larger.setPixelSize(font.pixelSize() * 2);
     const QFontMetrics largerMetrics(larger);
     const QString longText = QStringLiteral("Pitch = Ab  3  44");
-    const QTextLayout& shown = cache.Shown(longText, larger, largerMetrics, 60);
+    const CellTextCache::Line& shown = cache.Shown(longText, larger, largerMetrics, 60);
     EXPECT_EQ(cache.size(), 1U) << "texts of the old font are gone";
-    EXPECT_EQ(shown.text(), ShownCellText(largerMetrics, longText, 60))
+    EXPECT_EQ(glyphsOf(shown), glyphsOf(ShownCellText(largerMetrics, longText, 60), larger))
         << "measured in the new font";
-    EXPECT_EQ(shown.font(), larger);
-    EXPECT_GT(shown.lineAt(0).naturalTextWidth(), smallWidth) << "laid out in the new font";
+    ASSERT_FALSE(shown.glyphs.isEmpty());
+    EXPECT_EQ(shown.glyphs[0].rawFont().pixelSize(), larger.pixelSize());
+    EXPECT_GT(shown.height, small.height) << "laid out in the new font";
 
     for (std::size_t number = 0; number <= CellTextCache::kMostTexts; ++number)
         (void)cache.Shown(QString::number(number), larger, largerMetrics, 60);
     EXPECT_GT(cache.size(), 0U);
     EXPECT_LE(cache.size(), CellTextCache::kMostTexts);
-    EXPECT_EQ(cache.Shown(QStringLiteral("7"), larger, largerMetrics, 60).text(),
-              QStringLiteral("7"));
+    EXPECT_EQ(glyphsOf(cache.Shown(QStringLiteral("7"), larger, largerMetrics, 60)),
+              glyphsOf(QStringLiteral("7"), larger));
 }
 
 // Numbers and bytes of several lengths in the grid's face, on plain and dense screens, in
