@@ -269,7 +269,7 @@ TEST(DigitGlyphs, DrawsNumbersAndBytesAsTheyAreLaidOut)
             }
         }
     }
-    std::printf("%d of %zu byte texts drawn from glyphs\n", drawnBytes, 2 * 2 * 3 * bytes.size());
+    std::printf("%d of %zu byte texts drawn from glyphs\n", drawnBytes, bytes.size() * 12);
 }
 
 TEST(DigitGlyphs, LeavesOtherTextsAndTextsThatMayNotFitToTheLayout)
