@@ -1,8 +1,8 @@
 // The monitor's main window as the user sees it: from one event written into the ring, by a
 // thread of its own as the host does it, to the end of the window repaint that draws the
-// event's grid row. Runs offscreen unless QT_QPA_PLATFORM chooses another platform
-// (QT_QPA_PLATFORM=xcb with DISPLAY set measures under an X server). It prints its
-// figures; nothing here passes or fails.
+// event's grid row; and what one repaint of a whole page of the grid costs. Runs offscreen unless
+// QT_QPA_PLATFORM chooses another platform (QT_QPA_PLATFORM=xcb with DISPLAY set measures under an
+// X server). It prints its figures; nothing here passes or fails.
 
 #include "host/HostRingWriter.h"
 #include "monitor/core/EventGridModel.h"
@@ -11,7 +11,9 @@
 #include "tests/monitor/FormRig.h"
 
 #include <QEventLoop>
+#include <QHeaderView>
 #include <QPaintEvent>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -22,6 +24,7 @@
 #include <optional>
 #include <random>
 #include <thread>
+#include <time.h>
 #include <vector>
 
 namespace {
@@ -156,5 +159,56 @@ void OneEventToTheScreen(benchmark::State& state)
     state.counters["max_ms"] = percentile(latencies, 1.0);
 }
 BENCHMARK(OneEventToTheScreen)->Iterations(1)->Unit(benchmark::kSecond);
+
+// A full grid of events of every kind, each repaint showing the next page, as a fast stream
+// does once a frame: the processor time of painting one page of rows. With the argument 0 the
+// same page is painted again and again.
+void GridPageRepaint(benchmark::State& state)
+{
+    monitor::test::FormRig rig;
+    MonitorWindow& form = rig.Create();
+    form.show();
+    if (form.TerminateRequested() || !QTest::qWaitForWindowExposed(&form)) {
+        state.SkipWithError("the monitor did not start");
+        return;
+    }
+    const auto block =
+        SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+    host::HostRingWriter writer(block->Data());
+    const std::int32_t rows = form.Grid().rows().RowCount();
+    for (std::int32_t event = 0; event < rows - 1;) {
+        const auto status = static_cast<std::uint8_t>(0x80 + (event % 7) * 16 + event % 16);
+        if (writer.TryWrite(static_cast<std::uint16_t>(event % 3),
+                            PackedMidiMessage::pack(status, static_cast<std::uint8_t>(event % 128),
+                                                    static_cast<std::uint8_t>(event * 7 % 128))))
+            ++event;
+        else
+            QTest::qWait(2);
+    }
+    if (!monitor::test::FormRig::WaitFor([&] { return form.Intake().EventCount() == rows - 1; })) {
+        state.SkipWithError("the events were not shown");
+        return;
+    }
+    QScrollBar& scroll = *form.MIDIGrid->verticalScrollBar();
+    const int page = std::max(1, form.MIDIGrid->viewport()->height() /
+                                     form.MIDIGrid->verticalHeader()->defaultSectionSize());
+    const bool nextPage = state.range(0) != 0;
+    timespec before{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &before);
+    std::int64_t repaints = 0;
+    for (auto _ : state) {
+        if (nextPage)
+            scroll.setValue(scroll.value() + page > scroll.maximum() ? 0 : scroll.value() + page);
+        form.MIDIGrid->viewport()->repaint();
+        ++repaints;
+    }
+    timespec after{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &after);
+    const double seconds = static_cast<double>(after.tv_sec - before.tv_sec) +
+                           static_cast<double>(after.tv_nsec - before.tv_nsec) / 1e9;
+    state.counters["rows_a_page"] = page;
+    state.counters["cpu_us_a_repaint"] = seconds * 1e6 / static_cast<double>(repaints);
+}
+BENCHMARK(GridPageRepaint)->Arg(1)->Arg(0)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

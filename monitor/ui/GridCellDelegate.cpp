@@ -55,13 +55,23 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QString text = index.data(Qt::DisplayRole).toString();
     if (text.isEmpty())
         return;
+    const QRect textRect = option.rect.adjusted(kTextIndent, 0, 0, 0);
     painter->save();
     painter->setClipRect(option.rect);
-    painter->setFont(option.font);
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawText(option.rect.adjusted(kTextIndent, 0, 0, 0),
-                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      ShownCellText(option.fontMetrics, text, textWidth(option)));
+    if (!m_digits.Draw(*painter, option.font, text, textRect)) {
+        const CellTextCache::Line& shown =
+            m_texts.Shown(text, option.font, option.fontMetrics, textWidth(option));
+        // Centred by the line's own height, which counts every face its glyphs needed; a
+        // line taller or wider than its room is cut at the room's edges, as laid-out text
+        // always is.
+        if (shown.height > textRect.height() || shown.width > textRect.width())
+            painter->setClipRect(textRect, Qt::IntersectClip);
+        const QPointF topLeft(textRect.left(),
+                              textRect.top() + (textRect.height() - shown.height) / 2.0);
+        for (const QGlyphRun& glyphs : shown.glyphs)
+            painter->drawGlyphRun(topLeft, glyphs);
+    }
     painter->restore();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "monitor/ui/CellTextCache.h"
+#include "monitor/ui/DigitGlyphs.h"
+
 #include <QAbstractItemDelegate>
 #include <QFont>
 
@@ -15,9 +18,11 @@ namespace velmar::monitor {
 // by "…", never a letter cut in half.
 [[nodiscard]] QString ShownCellText(const QFontMetrics& metrics, const QString& text, int width);
 
-// Draws a grid cell as a string grid does, the text 2 pixels in from the left; a text too
-// long for its cell ends in "…" and shows whole as the cell's tooltip. Selected rows are
-// drawn in the highlight colours.
+// Draws a grid cell as a string grid does, the text 2 pixels in from the left and centred
+// in the row's height; a text too long for its cell ends in "…" and shows whole as the
+// cell's tooltip. Selected rows are drawn in the highlight colours. Numbers and bytes are
+// drawn from their characters' glyphs (DigitGlyphs), other texts are laid out once and kept
+// (CellTextCache).
 class GridCellDelegate : public QAbstractItemDelegate {
 public:
     using QAbstractItemDelegate::QAbstractItemDelegate;
@@ -28,6 +33,10 @@ public:
                                  const QModelIndex& index) const override;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
+
+private:
+    mutable DigitGlyphs m_digits;
+    mutable CellTextCache m_texts;
 };
 
 } // namespace velmar::monitor
