@@ -6,6 +6,7 @@
 #include "monitor/ui/DrawingArea.h"
 #include "monitor/ui/GridCellDelegate.h"
 #include "monitor/ui/GridContextMenu.h"
+#include "monitor/ui/GridView.h"
 #include "monitor/ui/HelpContext.h"
 #include "monitor/ui/MainFormRules.h"
 #include "monitor/ui/TopmostBracket.h"
@@ -128,7 +129,7 @@ MonitorWindow::MonitorWindow(LinkPrompts& prompts, MonitorEnvironment environmen
     , HelpButton(place(new QPushButton(QStringLiteral("Help"), this), 452, 6, 59, 21))
     , MinimizeButton(place(new QPushButton(QStringLiteral("Minimize"), this), 452, 30, 59, 21))
     , ExitButton(place(new QPushButton(QStringLiteral("Exit"), this), 452, 54, 59, 21))
-    , MIDIGrid(place(new QTableView(this), 0, 84, 586, 312))
+    , MIDIGrid(place(new GridView(this), 0, 84, 586, 312))
     , m_environment(std::move(environment))
     , m_hostLink(std::make_unique<HostLink>(prompts, m_environment.Link))
 {
