@@ -33,10 +33,10 @@ std::unique_ptr<QStandardItemModel> eventRows()
 }
 
 // A table set up as the monitor's, its cells drawn by the grid's delegate.
-void setUp(QTableView& view, QAbstractItemModel& model, const QStyle* style)
+void setUp(QTableView& view, QAbstractItemModel& model, QStyle* style)
 {
     if (style != nullptr)
-        view.setStyle(const_cast<QStyle*>(style));
+        view.setStyle(style);
     view.setFont(GridFont(DesignFont()));
     view.setItemDelegate(new GridCellDelegate(&view));
     view.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -56,7 +56,7 @@ void setUp(QTableView& view, QAbstractItemModel& model, const QStyle* style)
 
 // The table's own drawing and the grid view's side by side, changed alike.
 struct TwoTables {
-    explicit TwoTables(const QStyle* style = nullptr)
+    explicit TwoTables(QStyle* style = nullptr)
     {
         setUp(plain, *model, style);
         setUp(grid, *model, style);
@@ -193,22 +193,22 @@ private:
 TEST(GridView, DrawsTheTablesOwnPixelsInOtherStyles)
 {
     {
-        const LineStyle translucent(qRgba(200, 0, 0, 128), false);
+        LineStyle translucent(qRgba(200, 0, 0, 128), false);
         TwoTables tables(&translucent);
         expectSamePixels(tables, "translucent lines");
     }
     {
-        const LineStyle leftAndTop(qRgb(0, 0, 200), true);
+        LineStyle leftAndTop(qRgb(0, 0, 200), true);
         TwoTables tables(&leftAndTop);
         tables.change([](QTableView& view) { view.horizontalHeader()->hide(); });
         expectSamePixels(tables, "lines along the edges");
     }
     {
         // The lines follow a style set after the view was made.
-        const LineStyle leftAndTop(qRgb(0, 0, 200), true);
+        LineStyle leftAndTop(qRgb(0, 0, 200), true);
         TwoTables tables;
         tables.change([&](QTableView& view) {
-            view.setStyle(const_cast<LineStyle*>(&leftAndTop));
+            view.setStyle(&leftAndTop);
             view.horizontalHeader()->hide();
         });
         expectSamePixels(tables, "a style set later");
