@@ -4,12 +4,11 @@
 
 namespace velmar::monitor {
 
-// The monitor's table of events, with its grid lines drawn in one pass over the repainted
-// area: each line a filled row or column of device pixels. The table's own drawing strokes
-// every line pixel by pixel for every rectangle of the repainted area, which cost a fifth of
-// a page's repaint. The pixels are the same: where they would not be (a translucent line
-// colour, a screen of a fractional pixel ratio) the lines are stroked as before, all at once;
-// a style that asks for lines along the left and top edges keeps the table's own drawing.
+// The monitor's table of events, with its grid lines filled in one pass over the repainted
+// area, each line a rectangle one pixel thick. The table's own drawing strokes every line
+// pixel by pixel for every rectangle of the repainted area, which cost a fifth of a page's
+// repaint. The pixels are the same at any device pixel ratio; a style that asks for lines
+// along the left and top edges, or a right-to-left layout, keeps the table's own drawing.
 class GridView : public QTableView {
 public:
     explicit GridView(QWidget* parent);
