@@ -92,7 +92,8 @@ void DigitGlyphs::useFont(const QFont& font)
         m_run.setRawFont(m_face->raw);
 }
 
-bool DigitGlyphs::Draw(QPainter& painter, const QFont& font, const QString& text, const QRect& room)
+bool DigitGlyphs::Draw(QPainter& painter, const QFont& font, const QString& text, const QRect& room,
+                       Qt::Alignment alignment)
 {
     useFont(font);
     if (!m_face || text.isEmpty())
@@ -123,9 +124,10 @@ bool DigitGlyphs::Draw(QPainter& painter, const QFont& font, const QString& text
         painter.save();
         painter.setClipRect(room, Qt::IntersectClip);
     }
+    const double left =
+        (alignment & Qt::AlignRight) != 0 ? room.left() + room.width() - x : room.left();
     painter.drawGlyphRun(
-        QPointF(room.left(), room.top() + (room.height() - lineHeight) / 2.0 + m_face->ascent),
-        m_run);
+        QPointF(left, room.top() + (room.height() - lineHeight) / 2.0 + m_face->ascent), m_run);
     if (taller)
         painter.restore();
     return true;

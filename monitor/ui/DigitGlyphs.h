@@ -24,10 +24,12 @@ namespace velmar::monitor {
 // text the caller lays the text out.
 class DigitGlyphs {
 public:
-    // Draws `text` in `font` as a cell draws it into `room` (left-aligned, centred in the
-    // height, cut at the room's edges when taller). False, drawing nothing, when the text
-    // has another character, might not fit the room's width, or the font cannot be drawn so.
-    bool Draw(QPainter& painter, const QFont& font, const QString& text, const QRect& room);
+    // Draws `text` in `font` as laid-out text is drawn into `room`: against its left edge, or
+    // its right one when `alignment` says so, centred in the height, cut at the room's edges
+    // when taller. False, drawing nothing, when the text has another character, might not
+    // fit the room's width, or the font cannot be drawn so.
+    bool Draw(QPainter& painter, const QFont& font, const QString& text, const QRect& room,
+              Qt::Alignment alignment = Qt::AlignLeft);
 
     static constexpr std::string_view kCharacters = "0123456789ABCDEF ";
 

@@ -6,8 +6,10 @@
 #include "monitor/ui/DrawingArea.h"
 #include "monitor/ui/GridCellDelegate.h"
 #include "monitor/ui/GridContextMenu.h"
+#include "monitor/ui/GridView.h"
 #include "monitor/ui/HelpContext.h"
 #include "monitor/ui/MainFormRules.h"
+#include "monitor/ui/NumberLabel.h"
 #include "monitor/ui/TopmostBracket.h"
 #include "runtime/HostMessages.h"
 #include "runtime/language/HelpFile.h"
@@ -68,16 +70,6 @@ Widget* place(Widget* widget, int left, int top, int width, int height)
     return widget;
 }
 
-QLabel* whiteNumber(QLabel* label)
-{
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    label->setPalette(palette);
-    return label;
-}
-
 std::int16_t toInt16(int value)
 {
     return static_cast<std::int16_t>(std::clamp<int>(
@@ -104,7 +96,7 @@ MonitorWindow::MonitorWindow(LinkPrompts& prompts, MonitorEnvironment environmen
     , DisplayGroupBox(place(new QGroupBox(QStringLiteral("MIDI Display"), this), 0, 0, 133, 81))
     , EventCaptionLabel(place(new QLabel(QStringLiteral("Event"), DisplayGroupBox), 8, 18, 57, 13))
     , CurrentEventLabel(
-          place(whiteNumber(new QLabel(QStringLiteral("0"), DisplayGroupBox)), 68, 18, 59, 13))
+          place(new NumberLabel(QStringLiteral("0"), DisplayGroupBox), 68, 18, 59, 13))
     , ClearGridButton(
           place(new QPushButton(QStringLiteral("Clear"), DisplayGroupBox), 4, 34, 59, 21))
     , SaveTextButton(
@@ -122,13 +114,12 @@ MonitorWindow::MonitorWindow(LinkPrompts& prompts, MonitorEnvironment environmen
     , TimerGroupBox(place(new QGroupBox(QStringLiteral("Timer"), this), 282, 0, 164, 41))
     , TimeCaptionLabel(
           place(new QLabel(QStringLiteral("Current Time (mS)"), TimerGroupBox), 4, 18, 84, 13))
-    , CurTimeLabel(
-          place(whiteNumber(new QLabel(QStringLiteral("0"), TimerGroupBox)), 108, 18, 49, 13))
+    , CurTimeLabel(place(new NumberLabel(QStringLiteral("0"), TimerGroupBox), 108, 18, 49, 13))
     , ActivityStrip(place(new DrawingArea(this), 134, 44, 312, 37))
     , HelpButton(place(new QPushButton(QStringLiteral("Help"), this), 452, 6, 59, 21))
     , MinimizeButton(place(new QPushButton(QStringLiteral("Minimize"), this), 452, 30, 59, 21))
     , ExitButton(place(new QPushButton(QStringLiteral("Exit"), this), 452, 54, 59, 21))
-    , MIDIGrid(place(new QTableView(this), 0, 84, 586, 312))
+    , MIDIGrid(place(new GridView(this), 0, 84, 586, 312))
     , m_environment(std::move(environment))
     , m_hostLink(std::make_unique<HostLink>(prompts, m_environment.Link))
 {
