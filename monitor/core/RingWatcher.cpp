@@ -1,5 +1,6 @@
 #include "monitor/core/RingWatcher.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace velmar::monitor {
@@ -32,8 +33,9 @@ void RingWatcher::watch(const std::stop_token& stop)
         // The looks keep to a 2 ms beat from the arming, however late each wake-up comes.
         Clock::time_point nextLook = Clock::now() + kLookEvery;
         for (;;) {
-            (void)m_armedChanged.wait_until(lock, stop, std::min(nextLook, *m_wakeBy),
-                                            [] { return false; });
+            // A copy: the wait goes on to this moment also when an arming changes m_wakeBy.
+            const Clock::time_point until = std::min(nextLook, *m_wakeBy);
+            (void)m_armedChanged.wait_until(lock, stop, until, [] { return false; });
             if (stop.stop_requested())
                 return;
             const Clock::time_point now = Clock::now();

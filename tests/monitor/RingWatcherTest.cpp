@@ -102,6 +102,27 @@ TEST(RingWatcher, WakesWhenTheTimeItWasArmedUntilHasCome)
     ASSERT_TRUE(wakes.AwaitCount(2));
 }
 
+// An arming that moves the time on while the watcher waits for the old one: it goes on
+// looking every 2 ms rather than sleeping until the new time.
+TEST(RingWatcher, ArmingAgainWhileItWaitsKeepsItLooking)
+{
+    auto block = std::make_unique<Block>();
+    HostLinkBlock ring(block->bytes.data());
+    host::HostRingWriter host(block->bytes.data());
+    Wakes wakes;
+    RingWatcher watcher(ring, [&] { wakes(); });
+
+    for (int round = 1; round <= 20; ++round) {
+        SCOPED_TRACE(round);
+        watcher.Arm(Clock::now() + 1ms);
+        std::this_thread::sleep_for(200us); // the watcher waits for that moment now
+        watcher.Arm(Clock::now() + 1h);
+        ASSERT_TRUE(host.TryWrite(0, PackedMidiMessage::pack(0x90, 60, 100)));
+        ASSERT_TRUE(wakes.AwaitCount(round));
+        ASSERT_TRUE(ring.TakeEvent());
+    }
+}
+
 // Whatever the host leaves in the indices, the watcher wakes at most once per arming: an
 // index out of range is an empty ring, and any other difference is an event to take.
 TEST(RingWatcher, AnyIndicesTheHostLeavesWakeAtMostOncePerArming)
