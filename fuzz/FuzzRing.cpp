@@ -31,7 +31,6 @@ public:
     std::uint32_t now = 1000;
 
     [[nodiscard]] std::uint32_t timeGetTime() override { return now; }
-    void Sleep(std::uint32_t milliseconds) override { now += milliseconds; }
 };
 
 class BlankCanvas final : public drums::DrumCanvas {

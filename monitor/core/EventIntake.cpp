@@ -78,7 +78,6 @@ IdleResult EventIntake::AppIdle()
         }
     }
     if (m_block.RingEmpty()) {
-        m_clock.Sleep(kEmptyRingSleepMs);
         result.RingWasEmpty = true;
         return result;
     }
@@ -108,22 +107,19 @@ IdleResult EventIntake::AppIdle()
     return result;
 }
 
-void EventIntake::AwaitEvents(std::uint32_t longestMs)
+// What changes what is shown without an event: the clock's label (only a running clock
+// changes it) and the window's place.
+std::uint32_t EventIntake::MsUntilPassDue() const
 {
-    const std::uint32_t start = m_clock.timeGetTime();
-    for (std::uint32_t now = start; m_block.RingEmpty() && !passDue(now);
-         now = m_clock.timeGetTime()) {
-        if (now - start + kEmptyRingSleepMs > longestMs)
-            return;
-        m_clock.Sleep(kEmptyRingSleepMs);
-    }
-}
-
-// A pass would change what is shown: the clock's label (only a running clock changes it)
-// or the window's place.
-bool EventIntake::passDue(std::uint32_t now) const
-{
-    return (m_clockRunning && isAfter(now, m_nextLabelTime)) || isAfter(now, m_nextClampTime);
+    const std::uint32_t now = m_clock.timeGetTime();
+    // A moment is passed one millisecond after it.
+    const auto msUntilAfter = [now](std::uint32_t moment) {
+        return std::max<std::int32_t>(static_cast<std::int32_t>(moment - now) + 1, 0);
+    };
+    std::int32_t ms = msUntilAfter(m_nextClampTime);
+    if (m_clockRunning)
+        ms = std::min(ms, msUntilAfter(m_nextLabelTime));
+    return static_cast<std::uint32_t>(ms);
 }
 
 bool EventIntake::takeIn(const RingEvent& event)

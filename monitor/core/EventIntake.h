@@ -30,7 +30,7 @@ struct IdleResult {
     std::optional<QString> CurrentEventLabel;
     // The grid has rows written or a wrap that its views have not heard of yet.
     bool GridChanged = false;
-    // The ring was empty: the pass only slept.
+    // The ring was empty: the pass took nothing.
     bool RingWasEmpty = false;
 };
 
@@ -41,7 +41,6 @@ struct IdleResult {
 // newest, when the window repaints, so a stream repaints no more often than the screen.
 class EventIntake final : private ContinuationRows {
 public:
-    static constexpr std::uint32_t kEmptyRingSleepMs = 2;
     static constexpr std::uint32_t kKeepOnScreenEveryMs = 1000;
     static constexpr std::uint32_t kLabelsEveryMs = 50;
 
@@ -50,14 +49,13 @@ public:
     EventIntake(HostLinkBlock block, OstraSettings& settings, EventGridModel& grid,
                 MonitorClock& clock);
 
-    // One pass. It never reports being done: the caller runs it again at once. When the
-    // ring is empty it sleeps 2 ms; otherwise it takes every waiting event.
+    // One pass: takes every waiting event, and keeps the clock, its label and the screen
+    // clamp. It never waits; after a pass that found the ring empty the caller waits for
+    // an event or for MsUntilPassDue().
     [[nodiscard]] IdleResult AppIdle();
-    // After a pass that found the ring empty: goes on sleeping 2 ms at a time, for up to
-    // `longestMs`, until an event waits in the ring or the running clock's label or the
-    // screen clamp is due, so that the next pass has work. It reads only the ring's two
-    // indices and the clock, far cheaper than going round the event loop for each look.
-    void AwaitEvents(std::uint32_t longestMs);
+    // Milliseconds until a pass would have work without an event: the running clock's
+    // label or the screen clamp. 0 when one is due now.
+    [[nodiscard]] std::uint32_t MsUntilPassDue() const;
 
     // Tells the grid's views, as one change, of every row written since the last call.
     void PublishWrittenRows();
@@ -99,7 +97,6 @@ private:
     void writeNumber(std::int32_t row);
     void restartDeadline();
     [[nodiscard]] std::int32_t rowOf(std::int64_t eventCount) const;
-    [[nodiscard]] bool passDue(std::uint32_t now) const;
     void startAfresh();
     [[nodiscard]] std::int32_t rowCount() const { return m_grid.rows().RowCount(); }
 

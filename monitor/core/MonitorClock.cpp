@@ -9,9 +9,4 @@ std::uint32_t SystemClock::timeGetTime()
     return platform::timeGetTime();
 }
 
-void SystemClock::Sleep(std::uint32_t milliseconds)
-{
-    platform::Sleep(milliseconds);
-}
-
 } // namespace velmar::monitor

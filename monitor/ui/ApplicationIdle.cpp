@@ -21,6 +21,12 @@ ApplicationIdle::ApplicationIdle(std::function<bool()> onIdle)
                      });
 }
 
+void ApplicationIdle::Wake()
+{
+    QMetaObject::invokeMethod(
+        &m_again, [this] { run(); }, Qt::QueuedConnection);
+}
+
 void ApplicationIdle::run()
 {
     if (m_running)

@@ -2,6 +2,7 @@
 
 #include "monitor/core/ActivityLights.h"
 #include "monitor/core/EventGridModel.h"
+#include "monitor/core/RingWatcher.h"
 #include "monitor/ui/ApplicationIdle.h"
 #include "monitor/ui/DrawingArea.h"
 #include "monitor/ui/GridCellDelegate.h"
@@ -46,10 +47,6 @@ constexpr std::uint16_t kMidiMonitor = 4288;
 constexpr int kJapanese = 10;
 constexpr int kHelpContext = 9;
 constexpr QSize kDesignSize(598, 453);
-// After a pass that found the ring empty, the ring is watched every 2 ms for up to this
-// long before the event loop (clicks, repaints, the host's messages) gets its turn: a look
-// at the ring costs far less than a turn of the loop.
-constexpr std::uint32_t kQuietWatchMs = 6;
 
 // "MS Sans Serif" 8 point of the design is the system's sans-serif face 11 pixels high,
 // a little condensed: the common faces are wider, and the design's widths were measured
@@ -230,6 +227,8 @@ void MonitorWindow::FormCreate()
     MIDIGrid->setModel(m_grid);
     m_gridMenu = new GridContextMenu(*MIDIGrid, *m_grid, *m_intake, m_settings, *this);
     m_idle = std::make_unique<ApplicationIdle>([this] { return AppIdle(); });
+    m_ringWatcher =
+        std::make_unique<RingWatcher>(m_hostLink->Block(), [idle = m_idle.get()] { idle->Wake(); });
 
     LoadPictures();
     m_helpFile = QString::fromStdString(
@@ -336,18 +335,20 @@ bool MonitorWindow::AppIdle()
     if (result.GridChanged || result.CurrentEventLabel)
         m_eventRepaints.Changed();
     const auto now = RepaintPacing::Clock::now();
-    // A repaint asked for last time may still wait for the event loop: no watching then.
-    const bool repaintAsked = std::exchange(m_repaintAsked, false);
     // The clock waits for events that wait: they take it along within the frame.
     if (m_eventRepaints.Due(now))
         ShowEvents(now);
     else if (!m_eventRepaints.Waiting() && m_clockRepaints.Due(now))
         ShowClock(now);
-    if (result.RingWasEmpty && !repaintAsked) {
-        const RepaintPacing& next = m_eventRepaints.Waiting() ? m_eventRepaints : m_clockRepaints;
-        m_intake->AwaitEvents(next.MsUntilDue(now, kQuietWatchMs));
-    }
-    return false; // called again at once: the ring is polled
+    if (!result.RingWasEmpty)
+        return false; // called again at once: more may have come meanwhile
+    // The loop may wait now: the watcher wakes the handler when an event comes, or when
+    // the clock's label, the screen clamp or a waiting repaint is due.
+    const RepaintPacing& next = m_eventRepaints.Waiting() ? m_eventRepaints : m_clockRepaints;
+    const std::uint32_t dueMs = next.MsUntilDue(now, m_intake->MsUntilPassDue());
+    // Whole milliseconds are rounded down: one more makes the wake come after the moment.
+    m_ringWatcher->Arm(now + std::chrono::milliseconds(dueMs + 1U));
+    return true;
 }
 
 // What the events changed since the last time, as it is now: the rows written, the grid
@@ -369,7 +370,6 @@ void MonitorWindow::ShowClock(RepaintPacing::Clock::time_point now)
     if (m_curTimeText)
         CurTimeLabel->setText(*std::exchange(m_curTimeText, std::nullopt));
     m_clockRepaints.Shown(now);
-    m_repaintAsked = true;
 }
 
 void MonitorWindow::FollowScreenRefresh()

@@ -27,6 +27,7 @@ class QTableView;
 namespace velmar::monitor {
 
 class ApplicationIdle;
+class RingWatcher;
 class EventGridModel;
 class GridContextMenu;
 class DrawingArea;
@@ -172,13 +173,13 @@ private:
     std::unique_ptr<EventIntake> m_intake;
     GridContextMenu* m_gridMenu = nullptr; // the grid's child
     std::unique_ptr<ApplicationIdle> m_idle;
+    // After the idle handler it wakes and before the link whose ring it reads.
+    std::unique_ptr<RingWatcher> m_ringWatcher;
     RepaintPacing m_eventRepaints;
     RepaintPacing m_clockRepaints;
     // The labels' new texts, until they are shown.
     std::optional<QString> m_curTimeText;
     std::optional<QString> m_eventCountText;
-    // A repaint was asked for in the last run of the idle handler.
-    bool m_repaintAsked = false;
 };
 
 } // namespace velmar::monitor

@@ -219,7 +219,6 @@ TEST(EventIntake, ClockStartsWithTheFirstEventAndStopsAfterTheQuietPeriod)
     rig.clock.now = 6000;
     (void)rig.Pass();
     EXPECT_FALSE(rig.intake.ClockRunning());
-    EXPECT_EQ(rig.clock.sleeps, std::vector<std::uint32_t>{EventIntake::kEmptyRingSleepMs});
 
     rig.clock.now = 7000;
     rig.Send(0x90, 60, 100);
@@ -227,7 +226,6 @@ TEST(EventIntake, ClockStartsWithTheFirstEventAndStopsAfterTheQuietPeriod)
     rig.clock.now = 7250;
     rig.Send(0x80, 60, 0);
     (void)rig.Pass();
-    EXPECT_EQ(rig.clock.sleeps.size(), 1U) << "a pass with events does not sleep";
     EXPECT_EQ(rig.Cell(1, kTimeColumn), QStringLiteral("0"));
     EXPECT_EQ(rig.Cell(2, kTimeColumn), QStringLiteral("250"));
 
@@ -251,38 +249,35 @@ TEST(EventIntake, ClockStartsWithTheFirstEventAndStopsAfterTheQuietPeriod)
     EXPECT_EQ(rig.intake.ElapsedMs(), 0);
 }
 
-TEST(EventIntake, AnEmptyRingIsWatchedEvery2MsUntilAPassHasWork)
+TEST(EventIntake, AnIdlePassIsDueForTheScreenClampAndTheRunningClocksLabel)
 {
     MonitorRig rig;
     (void)rig.Pass(); // the clamp and the labels are due at once
+    const std::uint32_t start = rig.clock.now;
     EXPECT_TRUE(rig.Pass().RingWasEmpty);
-    rig.clock.sleeps.clear();
-    rig.intake.AwaitEvents(8);
-    EXPECT_EQ(rig.clock.sleeps, (std::vector<std::uint32_t>{2, 2, 2, 2})) << "nothing came";
+    EXPECT_EQ(rig.clock.now, start) << "an empty pass does not wait";
+    EXPECT_EQ(rig.intake.MsUntilPassDue(), 1001U) << "only the clamp, a second on";
+    rig.clock.now += 1000;
+    EXPECT_EQ(rig.intake.MsUntilPassDue(), 1U);
+    EXPECT_FALSE(rig.Pass().KeepOnScreen);
+    rig.clock.now += 1;
+    EXPECT_EQ(rig.intake.MsUntilPassDue(), 0U);
+    EXPECT_TRUE(rig.Pass().KeepOnScreen);
 
-    rig.clock.sleeps.clear();
-    rig.clock.duringSleep = [&] {
-        if (rig.clock.sleeps.size() == 2)
-            rig.Send(0x90, 60, 100);
-    };
-    rig.intake.AwaitEvents(100);
-    EXPECT_EQ(rig.clock.sleeps.size(), 2U) << "an event came";
-    rig.clock.duringSleep = nullptr;
-    rig.clock.sleeps.clear();
-    rig.intake.AwaitEvents(100);
-    EXPECT_TRUE(rig.clock.sleeps.empty()) << "an event waits already";
+    // A running clock's label is due 50 ms after the last one.
+    rig.clock.now += 10;
+    rig.Send(0x90, 60, 100);
     EXPECT_FALSE(rig.Pass().RingWasEmpty);
-
-    // The clock runs now: its label is due at most 50 ms after the last one.
-    const std::uint32_t taken = rig.clock.now;
-    rig.intake.AwaitEvents(1000);
-    EXPECT_LE(rig.clock.now - taken, 52U);
+    const std::uint32_t ms = rig.intake.MsUntilPassDue();
+    EXPECT_GE(ms, 1U);
+    EXPECT_LE(ms, 51U);
+    rig.clock.now += ms;
     EXPECT_TRUE(rig.Pass().CurTimeLabel);
 
     rig.intake.ClearTime();
-    rig.intake.AwaitEvents(5000);
-    EXPECT_TRUE(rig.Pass().KeepOnScreen) << "the screen clamp, once a second";
-    EXPECT_LT(rig.clock.now - taken, 1100U);
+    EXPECT_GT(rig.intake.MsUntilPassDue(), 51U) << "a stopped clock's label does not change";
+    rig.clock.now += 5000;
+    EXPECT_EQ(rig.intake.MsUntilPassDue(), 0U) << "long overdue";
 }
 
 TEST(EventIntake, LabelsAtMostEvery50MsAndTheScreenClampOnceASecond)
@@ -397,9 +392,8 @@ TEST(EventIntake, IndicesOutOfRangeAreNotFollowed)
     MonitorRig rig;
     const std::uint16_t badWrite = 5000;
     std::memcpy(rig.block.data() + HostLinkBlock::kWriteIndexOffset, &badWrite, 2);
-    (void)rig.Pass();
+    EXPECT_TRUE(rig.Pass().RingWasEmpty) << "counts as an empty ring";
     EXPECT_EQ(rig.intake.EventCount(), 0);
-    EXPECT_EQ(rig.clock.sleeps.size(), 1U) << "counts as an empty ring";
     EXPECT_EQ(HostLinkBlock(rig.block.data()).RingReadIndex(), 0);
 }
 

@@ -15,22 +15,12 @@
 
 namespace velmar::monitor::test {
 
-// A clock the test moves; sleeping moves it too.
+// A clock the test moves.
 class ManualClock final : public MonitorClock {
 public:
     std::uint32_t now = 5000;
-    std::vector<std::uint32_t> sleeps;
-    // What happens elsewhere while the monitor sleeps.
-    std::function<void()> duringSleep;
 
     [[nodiscard]] std::uint32_t timeGetTime() override { return now; }
-    void Sleep(std::uint32_t milliseconds) override
-    {
-        sleeps.push_back(milliseconds);
-        now += milliseconds;
-        if (duringSleep)
-            duringSleep();
-    }
 };
 
 // A host link block in memory that the host's own ring writer fills, and the monitor's

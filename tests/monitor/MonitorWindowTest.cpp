@@ -13,6 +13,7 @@
 #include "tests/monitor/FormRig.h"
 #include "tests/support/ScopedLanguage.h"
 
+#include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGroupBox>
@@ -714,8 +715,39 @@ TEST(MonitorWindow, AStreamIsPaintedOnceAFrameWithEveryRowKept)
     EXPECT_EQ(lines[1], EventLine(form.Grid().rows().Row(1)));
 }
 
-// The ring is polled with a 2 ms pause when it is empty: clicks and repaints must not wait
-// for more than a few of those.
+// While the ring stays empty the event loop waits, woken only for the screen clamp; an
+// event written then is taken at once.
+TEST(MonitorWindow, AnIdleMonitorLetsTheLoopWaitAndTakesAnEventAtOnce)
+{
+    FormRig rig;
+    MonitorWindow& form = rig.Create();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    TestHost host;
+    QTest::qWait(200);
+    ASSERT_FALSE(form.Intake().ClockRunning());
+
+    int turns = 0;
+    const QMetaObject::Connection counting =
+        QObject::connect(QAbstractEventDispatcher::instance(),
+                         &QAbstractEventDispatcher::aboutToBlock, [&] { ++turns; });
+    QEventLoop loop;
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(counting);
+    // Polling from the loop took a turn every few milliseconds, well over 60 in this time.
+    EXPECT_LT(turns, 20);
+
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(host.writer.TryWrite(0, TestHost::Event(0)));
+    ASSERT_TRUE(FormRig::WaitFor([&] { return form.Intake().EventCount() == 1; }));
+    EXPECT_LT(clock.elapsed(), 400) << "at once";
+    EXPECT_TRUE(host.RingEmpty());
+}
+
+// The ring is watched every 2 ms when it is empty: clicks and repaints must not wait for
+// more than a few of those.
 TEST(MonitorWindow, AnswersClicksAndRepaintsPromptlyWhilePolling)
 {
     FormRig rig;
