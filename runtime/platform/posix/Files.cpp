@@ -1,6 +1,7 @@
 #include "runtime/platform/Files.h"
 
 #include "runtime/platform/PlatformError.h"
+#include "runtime/platform/SaveTemporaries.h"
 #include "runtime/platform/posix/UniqueFd.h"
 
 #include <cerrno>
@@ -8,7 +9,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
+#include <limits>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -49,35 +50,12 @@ bool syncDirectoryOf(const std::filesystem::path& path)
     return dir.valid() && ::fsync(dir.get()) == 0;
 }
 
-std::string temporaryNameFor(const std::filesystem::path& path)
+bool processIsGone(unsigned long processId)
 {
-    static std::mt19937 generator{std::random_device{}()};
-    return path.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(generator());
-}
-
-// Temporaries of saves whose process died before the rename (a killed program); a live
-// process's temporary may be in use and stays.
-void removeLeftoverTemporariesOf(const std::filesystem::path& path)
-{
-    const std::string prefix = path.filename().string() + ".tmp-";
-    const std::filesystem::path parent =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(parent, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (name.compare(0, prefix.size(), prefix) != 0)
-            continue;
-        const std::string rest = name.substr(prefix.size());
-        char* pidEnd = nullptr;
-        const long pid = std::strtol(rest.c_str(), &pidEnd, 10);
-        std::error_code statError;
-        if (pid <= 0 || pidEnd == rest.c_str() || *pidEnd != '-' ||
-            !entry->is_regular_file(statError) || entry->is_symlink(statError))
-            continue;
-        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-            ::unlink(entry->path().c_str());
-    }
+    // An id no process can have is one no process has.
+    if (processId > static_cast<unsigned long>(std::numeric_limits<pid_t>::max()))
+        return true;
+    return ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
 }
 
 } // namespace
@@ -118,8 +96,8 @@ bool directoryWritable(const std::string& directory)
 
 bool replaceFile(const std::string& path, std::string_view bytes)
 {
-    removeLeftoverTemporariesOf(path);
-    const std::string temporary = temporaryNameFor(path);
+    removeLeftoverTemporariesOf(path, processIsGone);
+    const std::string temporary = temporaryNameFor(path, static_cast<unsigned long>(::getpid()));
     {
         const UniqueFd fd(
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));

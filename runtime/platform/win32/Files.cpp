@@ -1,6 +1,7 @@
 #include "runtime/platform/Files.h"
 
 #include "runtime/platform/PlatformError.h"
+#include "runtime/platform/SaveTemporaries.h"
 #include "runtime/platform/win32/Win32Error.h"
 #include "runtime/platform/win32/Win32Handles.h"
 
@@ -9,7 +10,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -67,38 +67,6 @@ bool processIsGone(unsigned long pid)
     return ::WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
 }
 
-std::string temporaryNameFor(const std::string& path)
-{
-    static std::mt19937 generator{std::random_device{}()};
-    return path + ".tmp-" + std::to_string(::GetCurrentProcessId()) + "-" +
-           std::to_string(generator());
-}
-
-// Temporaries of saves whose process died before the rename (a killed program); a live
-// process's temporary may be in use and stays.
-void removeLeftoverTemporariesOf(const std::filesystem::path& path)
-{
-    const std::string prefix = path.filename().string() + ".tmp-";
-    const std::filesystem::path parent =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(parent, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (name.compare(0, prefix.size(), prefix) != 0)
-            continue;
-        const std::string rest = name.substr(prefix.size());
-        char* pidEnd = nullptr;
-        const unsigned long pid = std::strtoul(rest.c_str(), &pidEnd, 10);
-        std::error_code statError;
-        if (pid == 0 || pidEnd == rest.c_str() || *pidEnd != '-' ||
-            !entry->is_regular_file(statError))
-            continue;
-        if (processIsGone(pid))
-            ::DeleteFileA(entry->path().string().c_str());
-    }
-}
-
 } // namespace
 
 std::string ExeDir()
@@ -148,8 +116,8 @@ bool directoryWritable(const std::string& directory)
 
 bool replaceFile(const std::string& path, std::string_view bytes)
 {
-    removeLeftoverTemporariesOf(path);
-    const std::string temporary = temporaryNameFor(path);
+    removeLeftoverTemporariesOf(path, processIsGone);
+    const std::string temporary = temporaryNameFor(path, ::GetCurrentProcessId());
     {
         const UniqueHandle file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
                                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
