@@ -35,6 +35,23 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kEvents = 400;
 
+// Shows the monitor's window; false, with the benchmark skipped, when it did not start.
+bool showMonitor(benchmark::State& state, MonitorWindow& form)
+{
+    form.show();
+    if (form.TerminateRequested() || !QTest::qWaitForWindowExposed(&form)) {
+        state.SkipWithError("the monitor did not start");
+        return false;
+    }
+    return true;
+}
+
+// The block the monitor signed in to, for the benchmark to write events into as a host does.
+auto openTheHostsBlock()
+{
+    return SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+}
+
 double percentile(std::vector<double> values, double share)
 {
     if (values.empty())
@@ -102,13 +119,9 @@ void OneEventToTheScreen(benchmark::State& state)
 {
     monitor::test::FormRig rig;
     MonitorWindow& form = rig.Create();
-    form.show();
-    if (form.TerminateRequested() || !QTest::qWaitForWindowExposed(&form)) {
-        state.SkipWithError("the monitor did not start");
+    if (!showMonitor(state, form))
         return;
-    }
-    const auto block =
-        SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+    const auto block = openTheHostsBlock();
     host::HostRingWriter writer(block->Data());
 
     std::vector<double> latencies;
@@ -167,13 +180,9 @@ void GridPageRepaint(benchmark::State& state)
 {
     monitor::test::FormRig rig;
     MonitorWindow& form = rig.Create();
-    form.show();
-    if (form.TerminateRequested() || !QTest::qWaitForWindowExposed(&form)) {
-        state.SkipWithError("the monitor did not start");
+    if (!showMonitor(state, form))
         return;
-    }
-    const auto block =
-        SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
+    const auto block = openTheHostsBlock();
     host::HostRingWriter writer(block->Data());
     const std::int32_t rows = form.Grid().rows().RowCount();
     for (std::int32_t event = 0; event < rows - 1;) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace velmar::platform {
 
@@ -37,7 +38,13 @@ public:
 
 private:
     NamedMapping(std::filesystem::path path, std::int64_t handle, std::byte* base, std::size_t size,
-                 bool createdFresh);
+                 bool createdFresh)
+        : m_path(std::move(path))
+        , m_handle(handle)
+        , m_base(base)
+        , m_size(size)
+        , m_createdFresh(createdFresh)
+    {}
     static std::unique_ptr<NamedMapping> mapHeldFile(const std::filesystem::path& path, int fd,
                                                      bool createdFresh);
 

@@ -190,7 +190,7 @@ private:
     bool m_leftAndTop;
 };
 
-TEST(GridView, DrawsTheTablesOwnPixelsInOtherStyles)
+TEST(GridView, DrawsTheTablesOwnPixelsInOtherStylesAndWithoutAGrid)
 {
     {
         LineStyle translucent(qRgba(200, 0, 0, 128), false);
@@ -213,14 +213,12 @@ TEST(GridView, DrawsTheTablesOwnPixelsInOtherStyles)
         });
         expectSamePixels(tables, "a style set later");
     }
-}
-
-// Without a grid, the view draws no lines of its own.
-TEST(GridView, DrawsNoLinesWhenTheGridIsOff)
-{
-    TwoTables tables;
-    tables.change([](QTableView& view) { view.setShowGrid(false); });
-    expectSamePixels(tables, "no grid");
+    {
+        // Without a grid, the view draws no lines of its own.
+        TwoTables tables;
+        tables.change([](QTableView& view) { view.setShowGrid(false); });
+        expectSamePixels(tables, "no grid");
+    }
 }
 
 } // namespace

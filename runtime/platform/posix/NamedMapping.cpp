@@ -96,15 +96,6 @@ void startAfresh(int fd, const std::filesystem::path& path, std::size_t size)
 
 } // namespace
 
-NamedMapping::NamedMapping(std::filesystem::path path, std::int64_t handle, std::byte* base,
-                           std::size_t size, bool createdFresh)
-    : m_path(std::move(path))
-    , m_handle(handle)
-    , m_base(base)
-    , m_size(size)
-    , m_createdFresh(createdFresh)
-{}
-
 std::unique_ptr<NamedMapping> NamedMapping::mapHeldFile(const std::filesystem::path& path, int fd,
                                                         bool createdFresh)
 {

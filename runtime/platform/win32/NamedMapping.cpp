@@ -44,15 +44,6 @@ std::size_t sectionSize(HANDLE section, const void* view)
 
 } // namespace
 
-NamedMapping::NamedMapping(std::filesystem::path path, std::int64_t handle, std::byte* base,
-                           std::size_t size, bool createdFresh)
-    : m_path(std::move(path))
-    , m_handle(handle)
-    , m_base(base)
-    , m_size(size)
-    , m_createdFresh(createdFresh)
-{}
-
 namespace {
 
 struct View {
