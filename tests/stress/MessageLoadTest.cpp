@@ -108,7 +108,10 @@ TEST(MessageLoad, SendTimeoutToASilentWindowIsFiveSeconds)
         const LRESULT answer = SendMessageA(silent, 1000, 1, 2);
         const double waitedMs = millisecondsSince(start);
         EXPECT_EQ(answer, 0) << which;
-        EXPECT_NEAR(waitedMs, kSendTimeoutMs, 20.0) << which;
+        // Never early; late only by what a busy machine's scheduler adds, far short of a
+        // second timeout spent on connecting.
+        EXPECT_GE(waitedMs, kSendTimeoutMs - 1.0) << which;
+        EXPECT_LT(waitedMs, kSendTimeoutMs + 300.0) << which;
         std::printf("%s send: 0 after %.1f ms\n", which, waitedMs);
     };
     timedSend("first");
