@@ -102,8 +102,9 @@ TEST(RingWatcher, WakesWhenTheTimeItWasArmedUntilHasCome)
     ASSERT_TRUE(wakes.AwaitCount(2));
 }
 
-// An arming that moves the time on while the watcher waits for the old one: it goes on
-// looking every 2 ms rather than sleeping until the new time.
+// An arming that moves the time on while the watcher waits for the old one, one that comes
+// right after a wake while the watcher keeps its beat, and one after it has rested: each
+// keeps it looking every 2 ms rather than sleeping until the new time.
 TEST(RingWatcher, ArmingAgainWhileItWaitsKeepsItLooking)
 {
     auto block = std::make_unique<Block>();
@@ -112,10 +113,14 @@ TEST(RingWatcher, ArmingAgainWhileItWaitsKeepsItLooking)
     Wakes wakes;
     RingWatcher watcher(ring, [&] { wakes(); });
 
-    for (int round = 1; round <= 20; ++round) {
+    for (int round = 1; round <= 30; ++round) {
         SCOPED_TRACE(round);
-        watcher.Arm(Clock::now() + 1ms);
-        std::this_thread::sleep_for(200us); // the watcher waits for that moment now
+        if (round % 3 == 0) {
+            watcher.Arm(Clock::now() + 1ms);
+            std::this_thread::sleep_for(200us); // the watcher waits for that moment now
+        } else if (round % 3 == 1) {
+            std::this_thread::sleep_for(10ms); // the beat after the last wake has passed
+        }
         watcher.Arm(Clock::now() + 1h);
         ASSERT_TRUE(host.TryWrite(0, PackedMidiMessage::pack(0x90, 60, 100)));
         ASSERT_TRUE(wakes.AwaitCount(round));
