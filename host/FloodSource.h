@@ -3,6 +3,7 @@
 #include "host/Song.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace velmar::host {
 
@@ -51,6 +52,13 @@ public:
     [[nodiscard]] const FloodOptions& options() const { return m_options; }
 
     std::uint64_t next = 0; // the next event to write
+    // The first and the latest moment a write found the ring full, until the stream has
+    // caught up again.
+    struct RingFull {
+        std::uint32_t firstMs = 0;
+        std::uint32_t latestMs = 0;
+    };
+    std::optional<RingFull> ringFull;
 
 private:
     FloodOptions m_options;

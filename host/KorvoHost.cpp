@@ -198,8 +198,10 @@ void KorvoHost::ChangeTransport(const std::function<void(std::uint32_t)>& change
     m_finishingSong = false;
     if (before == TransportState::Recording && m_sequencer.state() != TransportState::Recording)
         EndTake();
-    if (m_flood && m_sequencer.positionMs(now) == 0)
+    if (m_flood && m_sequencer.positionMs(now) == 0) {
         m_flood->next = 0;
+        m_flood->ringFull.reset();
+    }
     if (m_sequencer.state() != before || m_sequencer.positionMs(now) == 0)
         Report();
 }
@@ -372,13 +374,30 @@ void KorvoHost::WriteDue(std::uint32_t nowMs)
     const std::uint32_t giveUp = m_clock() + kRoomWaitMs;
     while (m_flood->next < due) {
         if (!m_ring.TryWrite(kFloodPort, FloodSource::EventAt(m_flood->next))) {
-            if (static_cast<std::int32_t>(m_clock() - giveUp) >= 0)
+            const std::uint32_t failedAt = m_clock();
+            if (!m_flood->ringFull)
+                m_flood->ringFull = FloodSource::RingFull{failedAt, failedAt};
+            m_flood->ringFull->latestMs = failedAt;
+            if (static_cast<std::int32_t>(failedAt - giveUp) >= 0)
                 break;
             continue;
         }
-        NoteWritten(origin + m_flood->DueTime(m_flood->next), m_clock());
+        // An event due when the ring was found full waited for room from then or from its
+        // time, whichever is later; any other waited only for the host's own tick.
+        const std::uint32_t writtenAt = m_clock();
+        const std::uint32_t dueMs = origin + m_flood->DueTime(m_flood->next);
+        const auto isAfter = [](std::uint32_t a, std::uint32_t b) {
+            return static_cast<std::int32_t>(a - b) > 0;
+        };
+        std::uint32_t waitedFrom = writtenAt;
+        if (m_flood->ringFull && !isAfter(dueMs, m_flood->ringFull->latestMs))
+            waitedFrom =
+                isAfter(dueMs, m_flood->ringFull->firstMs) ? dueMs : m_flood->ringFull->firstMs;
+        NoteWritten(waitedFrom, writtenAt);
         ++m_flood->next;
     }
+    if (m_flood->next >= due)
+        m_flood->ringFull.reset();
 }
 
 std::string KorvoHost::StatusLine() const

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <signal.h>
 #include <vector>
 
@@ -26,7 +27,12 @@ protected:
     void startHost(KorvoOptions options = {}, Song song = DemoSong(1))
     {
         host = std::make_unique<KorvoHost>(
-            options, std::move(song), [this] { return now; },
+            options, std::move(song),
+            [this] {
+                if (onClockRead)
+                    onClockRead();
+                return now;
+            },
             [this](const std::string& line) { status.push_back(line); });
         map = SharedMemory::Create("KorvoExeInfo", static_cast<std::int32_t>(HostLinkBlock::kSize));
         block.emplace(map->Data());
@@ -70,6 +76,7 @@ protected:
 
     velmar::test::ScopedSession session;
     std::uint32_t now = 5000;
+    std::function<void()> onClockRead;
     std::vector<std::string> status;
     std::vector<platform::WPARAM> marks;
     std::unique_ptr<platform::WindowEndpoint> plugInWindow = platform::WindowEndpoint::create(
@@ -198,6 +205,49 @@ TEST_F(KorvoHostTest, AFullRingHoldsEventsBackAndLosesNone)
     EXPECT_EQ(host->counters().written, song.events.size());
     EXPECT_EQ(host->counters().heldBack, song.events.size() - 999);
     EXPECT_EQ(host->counters().longestHoldMs, 500U);
+}
+
+// A flood's events written at the host's first try were held back by nothing, however late
+// its tick came after their time; those that found the ring full wait from then.
+TEST_F(KorvoHostTest, AFloodCountsAsHeldBackOnlyWhatWaitedForRoom)
+{
+    KorvoOptions options;
+    options.flood = FloodOptions{10'000, 0};
+    startHost(options);
+    send(HostCmdSignIn);
+    send(HostCmdPlay);
+    std::uint64_t taken = 0;
+    for (int tick = 0; tick < 10; ++tick) {
+        now += 7; // 70 events a tick, the first of them 7 ms after its time
+        host->Tick();
+        taken += drain().size();
+    }
+    EXPECT_EQ(taken, 700U);
+    EXPECT_EQ(host->counters().heldBack, 0U);
+
+    // A plug-in that reads nothing for 150 ms: 1,500 events for a ring that holds 999. A
+    // millisecond passes at each look at the clock while the host waits for room.
+    onClockRead = [&] {
+        if (host->counters().written - taken >= 999)
+            ++now;
+    };
+    now += 150;
+    const std::uint32_t foundFull = now + 1;
+    host->Tick();
+    taken += drain().size();
+    EXPECT_EQ(taken, 700U + 999U);
+    EXPECT_EQ(host->counters().heldBack, 0U);
+
+    now += 20;
+    host->Tick();
+    taken += drain().size();
+    EXPECT_EQ(taken, host->counters().written);
+    // 10 events a millisecond for 70 + 150 + 1 + 20 ms.
+    EXPECT_EQ(host->counters().written, 2410U);
+    // Those due by the millisecond the ring was found full (221) waited for room from then;
+    // the 190 due since were written at the first try.
+    EXPECT_EQ(host->counters().heldBack, 2220U - (700U + 999U));
+    EXPECT_EQ(host->counters().longestHoldMs, now - foundFull);
 }
 
 // The transport reads as stopped only once the song's last events are all in the ring, so a
