@@ -217,12 +217,13 @@ TEST_F(KorvoHostTest, AFloodCountsAsHeldBackOnlyWhatWaitedForRoom)
     send(HostCmdSignIn);
     send(HostCmdPlay);
     std::uint64_t taken = 0;
-    for (int tick = 0; tick < 10; ++tick) {
-        now += 7; // 70 events a tick, the first of them 7 ms after its time
+    const auto tickAfter = [&](std::uint32_t ms) {
+        now += ms;
         host->Tick();
         taken += drain().size();
-    }
-    EXPECT_EQ(taken, 700U);
+    };
+    for (int tick = 0; tick < 10; ++tick)
+        tickAfter(7); // 70 events a tick, the first of them 7 ms after its time
     EXPECT_EQ(host->counters().heldBack, 0U);
 
     // A plug-in that reads nothing for 150 ms: 1,500 events for a ring that holds 999. A
@@ -231,18 +232,12 @@ TEST_F(KorvoHostTest, AFloodCountsAsHeldBackOnlyWhatWaitedForRoom)
         if (host->counters().written - taken >= 999)
             ++now;
     };
-    now += 150;
-    const std::uint32_t foundFull = now + 1;
-    host->Tick();
-    taken += drain().size();
+    const std::uint32_t foundFull = now + 150 + 1;
+    tickAfter(150);
     EXPECT_EQ(taken, 700U + 999U);
-    EXPECT_EQ(host->counters().heldBack, 0U);
-
-    now += 20;
-    host->Tick();
-    taken += drain().size();
-    EXPECT_EQ(taken, host->counters().written);
-    // 10 events a millisecond for 70 + 150 + 1 + 20 ms.
+    tickAfter(20);
+    // 10 events a millisecond for 70 + 150 + 1 + 20 ms, all taken.
+    EXPECT_EQ(taken, 2410U);
     EXPECT_EQ(host->counters().written, 2410U);
     // Those due by the millisecond the ring was found full (221) waited for room from then;
     // the 190 due since were written at the first try.

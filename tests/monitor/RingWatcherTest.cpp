@@ -7,9 +7,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <random>
 #include <thread>
 
@@ -27,32 +25,26 @@ struct alignas(4) Block {
     std::array<std::byte, HostLinkBlock::kSize> bytes{};
 };
 
-// Counts the watcher's wakes, as the window's thread would see them.
-class Wakes {
-public:
-    void operator()()
-    {
-        const std::scoped_lock lock(m_mutex);
-        ++m_count;
-        m_changed.notify_all();
-    }
-    // Waits for the count to reach `count`; false when it does not within kGenerous.
-    bool AwaitCount(int count)
-    {
-        std::unique_lock lock(m_mutex);
-        return m_changed.wait_for(lock, kGenerous, [&] { return m_count >= count; });
-    }
-    int Count()
-    {
-        const std::scoped_lock lock(m_mutex);
-        return m_count;
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    int m_count = 0;
+// A watcher on a block of its own, counting its wakes.
+class RingWatcherTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Block> block = std::make_unique<Block>();
+    HostLinkBlock ring{block->bytes.data()};
+    host::HostRingWriter host{block->bytes.data()};
+    std::atomic<int> wakes{0};
+    RingWatcher watcher{ring, [this] {
+                            ++wakes;
+                        }};
 };
+
+// Waits for the watcher's wakes to reach `count`; false when they do not within kGenerous.
+bool awaitWakes(const std::atomic<int>& wakes, int count)
+{
+    const Clock::time_point giveUp = Clock::now() + kGenerous;
+    while (wakes.load() < count && Clock::now() < giveUp)
+        std::this_thread::sleep_for(100us);
+    return wakes.load() >= count;
+}
 
 // As another process would, while the watcher reads: atomically, in any order.
 void setIndex(Block& block, std::size_t offset, std::uint16_t value)
@@ -61,57 +53,40 @@ void setIndex(Block& block, std::size_t offset, std::uint16_t value)
         .store(value, std::memory_order_relaxed);
 }
 
-TEST(RingWatcher, WakesOnceForAnEventWrittenWhileArmedThenRestsUntilArmedAgain)
+TEST_F(RingWatcherTest, WakesOncePerArmingForAnEventOrForItsTimeThenRests)
 {
-    auto block = std::make_unique<Block>();
-    host::HostRingWriter host(block->bytes.data());
-    Wakes wakes;
-    RingWatcher watcher(HostLinkBlock(block->bytes.data()), [&] { wakes(); });
-
     std::this_thread::sleep_for(20ms);
-    EXPECT_EQ(wakes.Count(), 0) << "not armed";
+    EXPECT_EQ(wakes.load(), 0) << "not armed";
     watcher.Arm(Clock::now() + 1h);
     std::this_thread::sleep_for(20ms);
-    EXPECT_EQ(wakes.Count(), 0) << "nothing came";
+    EXPECT_EQ(wakes.load(), 0) << "nothing came";
 
     ASSERT_TRUE(host.TryWrite(0, PackedMidiMessage::pack(0x90, 60, 100)));
-    ASSERT_TRUE(wakes.AwaitCount(1));
+    ASSERT_TRUE(awaitWakes(wakes, 1));
     std::this_thread::sleep_for(30ms);
-    EXPECT_EQ(wakes.Count(), 1) << "the event still waits, but the watcher rests";
-
+    EXPECT_EQ(wakes.load(), 1) << "the event still waits, but the watcher rests";
     watcher.Arm(Clock::now() + 1h);
-    ASSERT_TRUE(wakes.AwaitCount(2)) << "armed while an event waits";
-}
-
-TEST(RingWatcher, WakesWhenTheTimeItWasArmedUntilHasCome)
-{
-    auto block = std::make_unique<Block>();
-    Wakes wakes;
-    RingWatcher watcher(HostLinkBlock(block->bytes.data()), [&] { wakes(); });
+    ASSERT_TRUE(awaitWakes(wakes, 2)) << "armed while an event waits";
+    ASSERT_TRUE(ring.TakeEvent());
 
     const Clock::time_point wakeBy = Clock::now() + 30ms;
     watcher.Arm(wakeBy);
-    ASSERT_TRUE(wakes.AwaitCount(1));
-    EXPECT_GE(Clock::now(), wakeBy) << "not before";
+    ASSERT_TRUE(awaitWakes(wakes, 3));
+    EXPECT_GE(Clock::now(), wakeBy) << "not before its time";
     std::this_thread::sleep_for(30ms);
-    EXPECT_EQ(wakes.Count(), 1);
+    EXPECT_EQ(wakes.load(), 3);
 
     // A later arming replaces one that has not woken yet.
     watcher.Arm(Clock::now() + 1h);
     watcher.Arm(Clock::now() + 10ms);
-    ASSERT_TRUE(wakes.AwaitCount(2));
+    ASSERT_TRUE(awaitWakes(wakes, 4));
 }
 
 // An arming that moves the time on while the watcher waits for the old one, one that comes
 // right after a wake while the watcher keeps its beat, and one after it has rested: each
 // keeps it looking every 2 ms rather than sleeping until the new time.
-TEST(RingWatcher, ArmingAgainWhileItWaitsKeepsItLooking)
+TEST_F(RingWatcherTest, ArmingAgainWhileItWaitsKeepsItLooking)
 {
-    auto block = std::make_unique<Block>();
-    HostLinkBlock ring(block->bytes.data());
-    host::HostRingWriter host(block->bytes.data());
-    Wakes wakes;
-    RingWatcher watcher(ring, [&] { wakes(); });
 
     for (int round = 1; round <= 30; ++round) {
         SCOPED_TRACE(round);
@@ -123,30 +98,26 @@ TEST(RingWatcher, ArmingAgainWhileItWaitsKeepsItLooking)
         }
         watcher.Arm(Clock::now() + 1h);
         ASSERT_TRUE(host.TryWrite(0, PackedMidiMessage::pack(0x90, 60, 100)));
-        ASSERT_TRUE(wakes.AwaitCount(round));
+        ASSERT_TRUE(awaitWakes(wakes, round));
         ASSERT_TRUE(ring.TakeEvent());
     }
 }
 
 // Whatever the host leaves in the indices, the watcher wakes at most once per arming: an
 // index out of range is an empty ring, and any other difference is an event to take.
-TEST(RingWatcher, AnyIndicesTheHostLeavesWakeAtMostOncePerArming)
+TEST_F(RingWatcherTest, AnyIndicesTheHostLeavesWakeAtMostOncePerArming)
 {
-    auto block = std::make_unique<Block>();
-    Wakes wakes;
-    RingWatcher watcher(HostLinkBlock(block->bytes.data()), [&] { wakes(); });
-
     setIndex(*block, HostLinkBlock::kWriteIndexOffset, 5000);
     setIndex(*block, HostLinkBlock::kReadIndexOffset, 3);
     watcher.Arm(Clock::now() + 1h);
     std::this_thread::sleep_for(20ms);
-    EXPECT_EQ(wakes.Count(), 0) << "a write index out of range is no event";
+    EXPECT_EQ(wakes.load(), 0) << "a write index out of range is no event";
 
     setIndex(*block, HostLinkBlock::kWriteIndexOffset, 7);
     setIndex(*block, HostLinkBlock::kReadIndexOffset, 0xFFFF);
-    ASSERT_TRUE(wakes.AwaitCount(1));
+    ASSERT_TRUE(awaitWakes(wakes, 1));
     std::this_thread::sleep_for(20ms);
-    EXPECT_EQ(wakes.Count(), 1) << "no spinning on a read index out of range";
+    EXPECT_EQ(wakes.load(), 1) << "no spinning on a read index out of range";
 
     // A host scribbling over both indices while the watcher looks.
     std::mt19937 random(7);
@@ -158,14 +129,14 @@ TEST(RingWatcher, AnyIndicesTheHostLeavesWakeAtMostOncePerArming)
                  static_cast<std::uint16_t>(value(random)));
         setIndex(*block, HostLinkBlock::kReadIndexOffset,
                  static_cast<std::uint16_t>(value(random)));
-        if (wakes.Count() == armings) {
+        if (wakes.load() == armings) {
             watcher.Arm(Clock::now() + 1h);
             ++armings;
         }
         std::this_thread::sleep_for(1ms);
     }
     std::this_thread::sleep_for(20ms);
-    EXPECT_LE(wakes.Count(), armings);
+    EXPECT_LE(wakes.load(), armings);
 }
 
 // The thread is gone when the watcher is: the block's memory can go right after, also while
