@@ -3,6 +3,7 @@
 #include "host/MidiBytes.h"
 #include "host/SmfTake.h"
 #include "host/TakePaths.h"
+#include "runtime/ClockReadings.h"
 #include "runtime/HostLinkBlock.h"
 #include "runtime/HostMessages.h"
 
@@ -386,13 +387,10 @@ void KorvoHost::WriteDue(std::uint32_t nowMs)
         // time, whichever is later; any other waited only for the host's own tick.
         const std::uint32_t writtenAt = m_clock();
         const std::uint32_t dueMs = origin + m_flood->DueTime(m_flood->next);
-        const auto isAfter = [](std::uint32_t a, std::uint32_t b) {
-            return static_cast<std::int32_t>(a - b) > 0;
-        };
         std::uint32_t waitedFrom = writtenAt;
-        if (m_flood->ringFull && !isAfter(dueMs, m_flood->ringFull->latestMs))
+        if (m_flood->ringFull && !IsLater(dueMs, m_flood->ringFull->latestMs))
             waitedFrom =
-                isAfter(dueMs, m_flood->ringFull->firstMs) ? dueMs : m_flood->ringFull->firstMs;
+                IsLater(dueMs, m_flood->ringFull->firstMs) ? dueMs : m_flood->ringFull->firstMs;
         NoteWritten(waitedFrom, writtenAt);
         ++m_flood->next;
     }

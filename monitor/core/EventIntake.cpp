@@ -1,6 +1,7 @@
 #include "monitor/core/EventIntake.h"
 
 #include "monitor/core/DisplayFilter.h"
+#include "runtime/ClockReadings.h"
 
 #include <algorithm>
 #include <array>
@@ -12,12 +13,6 @@ namespace velmar::monitor {
 namespace {
 
 constexpr std::uint8_t kSysExEnd = 0xF7; // its event writes the dump
-
-// Readings of the millisecond clock wrap, so "later" is a positive signed difference.
-bool isAfter(std::uint32_t now, std::uint32_t moment)
-{
-    return static_cast<std::int32_t>(now - moment) > 0;
-}
 
 // The clock's sums wrap like the clock instead of overflowing.
 std::int32_t addMs(std::int32_t ms, std::int32_t more)
@@ -57,7 +52,7 @@ IdleResult EventIntake::AppIdle()
 {
     IdleResult result;
     const std::uint32_t now = m_clock.timeGetTime();
-    if (isAfter(now, m_nextClampTime)) {
+    if (IsLater(now, m_nextClampTime)) {
         m_nextClampTime = now + kKeepOnScreenEveryMs;
         result.KeepOnScreen = true;
     }
@@ -66,7 +61,7 @@ IdleResult EventIntake::AppIdle()
         if (m_elapsedMs >= m_inactivityDeadline)
             m_clockRunning = false;
     }
-    if (isAfter(now, m_nextLabelTime)) {
+    if (IsLater(now, m_nextLabelTime)) {
         m_nextLabelTime = now + kLabelsEveryMs;
         if (m_elapsedMs != m_lastShownElapsed) {
             result.CurTimeLabel = QString::number(m_elapsedMs);
