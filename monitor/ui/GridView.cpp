@@ -1,5 +1,7 @@
 #include "monitor/ui/GridView.h"
 
+#include "monitor/ui/GridScrollBar.h"
+
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QPainter>
@@ -37,6 +39,7 @@ std::vector<int> sectionEnds(const QHeaderView& header, int first, int last)
 GridView::GridView(QWidget* parent)
     : QTableView(parent)
 {
+    setVerticalScrollBar(new GridScrollBar(Qt::Vertical, this));
     followStyle();
 }
 

@@ -9,6 +9,7 @@ namespace velmar::monitor {
 // pixel by pixel for every rectangle of the repainted area, which cost a fifth of a page's
 // repaint. The pixels are the same at any device pixel ratio; a style that asks for lines
 // along the left and top edges, or a right-to-left layout, keeps the table's own drawing.
+// Its vertical scroll bar repaints no more than a move changes (GridScrollBar).
 class GridView : public QTableView {
 public:
     explicit GridView(QWidget* parent);

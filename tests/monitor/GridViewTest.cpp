@@ -3,13 +3,16 @@
 #include "monitor/dialogs/FormDesign.h"
 #include "monitor/ui/GridCellDelegate.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QStyleFactory>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -219,6 +222,63 @@ TEST(GridView, DrawsTheTablesOwnPixelsInOtherStylesAndWithoutAGrid)
         tables.change([](QTableView& view) { view.setShowGrid(false); });
         expectSamePixels(tables, "no grid");
     }
+}
+
+// Collects what a widget repaints.
+class Repaints : public QObject {
+public:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+    QRegion region;
+};
+
+// The scroll bar, moved by a stream a page at a time, repaints less than its whole length,
+// yet every pixel that its move changes: a move down, one to each end, and several moves
+// before one repaint (the suite runs again at two device pixels per pixel).
+TEST(GridView, ItsScrollBarRepaintsAllThatAMoveChangesAndNoMore)
+{
+    const auto model = eventRows();
+    GridView view(nullptr);
+    setUp(view, *model, nullptr);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    QScrollBar& bar = *view.verticalScrollBar();
+    ASSERT_GT(bar.maximum(), 30);
+    // Qt repaints a widget whole after its first grab.
+    (void)bar.grab();
+    QTest::qWait(10);
+    Repaints repaints;
+    bar.installEventFilter(&repaints);
+
+    const auto move = [&](std::initializer_list<int> values) {
+        const QImage before = bar.grab().toImage();
+        repaints.region = {};
+        for (const int value : values)
+            bar.setValue(value);
+        QApplication::processEvents();
+        const QRegion repainted = repaints.region;
+        const QImage after = bar.grab().toImage();
+        const double ratio = after.devicePixelRatio();
+        int missed = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y) &&
+                    !repainted.contains(
+                        QPoint(static_cast<int>(x / ratio), static_cast<int>(y / ratio))))
+                    ++missed;
+        EXPECT_NE(before, after) << "the move changed nothing to see";
+        EXPECT_EQ(missed, 0) << "pixels changed outside the repaint";
+        EXPECT_FALSE((QRegion(bar.rect()) - repainted).isEmpty()) << "the whole bar repainted";
+    };
+    move({10});
+    move({bar.maximum()});
+    move({0});
+    move({3, 20, 12});
 }
 
 } // namespace
