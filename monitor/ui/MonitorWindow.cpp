@@ -11,6 +11,7 @@
 #include "monitor/ui/HelpContext.h"
 #include "monitor/ui/MainFormRules.h"
 #include "monitor/ui/NumberLabel.h"
+#include "monitor/ui/StreamBeat.h"
 #include "monitor/ui/TopmostBracket.h"
 #include "runtime/HostMessages.h"
 #include "runtime/language/HelpFile.h"
@@ -229,6 +230,11 @@ void MonitorWindow::FormCreate()
     m_idle = std::make_unique<ApplicationIdle>([this] { return AppIdle(); });
     m_ringWatcher =
         std::make_unique<RingWatcher>(m_hostLink->Block(), [idle = m_idle.get()] { idle->Wake(); });
+    m_streamBeat = std::make_unique<StreamBeat>(
+        [idle = m_idle.get()] { idle->Wake(); },
+        [watcher = m_ringWatcher.get()](StreamBeat::Clock::time_point wakeBy) {
+            watcher->Arm(wakeBy);
+        });
 
     LoadPictures();
     m_helpFile = QString::fromStdString(
@@ -340,14 +346,16 @@ bool MonitorWindow::AppIdle()
         ShowEvents(now);
     else if (!m_eventRepaints.Waiting() && m_clockRepaints.Due(now))
         ShowClock(now);
-    if (!result.RingWasEmpty)
+    if (!result.RingWasEmpty) {
+        m_streamBeat->TookEvents(now);
         return false; // called again at once: more may have come meanwhile
-    // The loop may wait now: the watcher wakes the handler when an event comes, or when
-    // the clock's label, the screen clamp or a waiting repaint is due.
+    }
+    // The loop may wait now: the beat or the watcher wakes the handler when an event comes,
+    // or when the clock's label, the screen clamp or a waiting repaint is due.
     const RepaintPacing& next = m_eventRepaints.Waiting() ? m_eventRepaints : m_clockRepaints;
     const std::uint32_t dueMs = next.MsUntilDue(now, m_intake->MsUntilPassDue());
     // Whole milliseconds are rounded down: one more makes the wake come after the moment.
-    m_ringWatcher->Arm(now + std::chrono::milliseconds(dueMs + 1U));
+    m_streamBeat->Wait(now, now + std::chrono::milliseconds(dueMs + 1U));
     return true;
 }
 

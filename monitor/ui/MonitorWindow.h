@@ -28,6 +28,7 @@ namespace velmar::monitor {
 
 class ApplicationIdle;
 class RingWatcher;
+class StreamBeat;
 class EventGridModel;
 class GridContextMenu;
 class DrawingArea;
@@ -175,6 +176,8 @@ private:
     std::unique_ptr<ApplicationIdle> m_idle;
     // After the idle handler it wakes and before the link whose ring it reads.
     std::unique_ptr<RingWatcher> m_ringWatcher;
+    // Arms the watcher, so it goes first.
+    std::unique_ptr<StreamBeat> m_streamBeat;
     RepaintPacing m_eventRepaints;
     RepaintPacing m_clockRepaints;
     // The labels' new texts, until they are shown.
