@@ -6,7 +6,9 @@ namespace velmar::monitor {
 
 namespace {
 
-// Events taken this long after the last ones came at the next look, late as it may be.
+// Events taken this soon after the last ones came at the same look, in a pass run again at
+// once; this long after, at the next look, late as it may be.
+constexpr StreamBeat::Clock::duration kSameLook = RingWatcher::kLookEvery / 2;
 constexpr StreamBeat::Clock::duration kNextLook = RingWatcher::kLookEvery * 3 / 2;
 
 } // namespace
@@ -23,6 +25,8 @@ StreamBeat::StreamBeat(std::function<void()> look, std::function<void(Clock::tim
 
 void StreamBeat::TookEvents(Clock::time_point now)
 {
+    if (m_lastTaken && now - *m_lastTaken < kSameLook)
+        return;
     m_streaming = m_lastTaken && now - *m_lastTaken <= kNextLook;
     m_lastTaken = now;
 }
