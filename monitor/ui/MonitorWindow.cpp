@@ -228,11 +228,12 @@ void MonitorWindow::FormCreate()
     MIDIGrid->setModel(m_grid);
     m_gridMenu = new GridContextMenu(*MIDIGrid, *m_grid, *m_intake, m_settings, *this);
     m_idle = std::make_unique<ApplicationIdle>([this] { return AppIdle(); });
-    m_ringWatcher =
-        std::make_unique<RingWatcher>(m_hostLink->Block(), [idle = m_idle.get()] { idle->Wake(); });
+    const auto wakeIdle = [idle = m_idle.get()] {
+        idle->Wake();
+    };
+    m_ringWatcher = std::make_unique<RingWatcher>(m_hostLink->Block(), wakeIdle);
     m_streamBeat = std::make_unique<StreamBeat>(
-        [idle = m_idle.get()] { idle->Wake(); },
-        [watcher = m_ringWatcher.get()](StreamBeat::Clock::time_point wakeBy) {
+        wakeIdle, [watcher = m_ringWatcher.get()](StreamBeat::Clock::time_point wakeBy) {
             watcher->Arm(wakeBy);
         });
 

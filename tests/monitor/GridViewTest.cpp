@@ -2,11 +2,11 @@
 
 #include "monitor/dialogs/FormDesign.h"
 #include "monitor/ui/GridCellDelegate.h"
+#include "tests/monitor/Repaints.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
-#include <QPaintEvent>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QScrollBar>
@@ -224,19 +224,6 @@ TEST(GridView, DrawsTheTablesOwnPixelsInOtherStylesAndWithoutAGrid)
     }
 }
 
-// Collects what a widget repaints.
-class Repaints : public QObject {
-public:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            region += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-
-    QRegion region;
-};
-
 // The scroll bar, moved by a stream a page at a time, repaints less than its whole length,
 // yet every pixel that its move changes: a move down, one to each end, and several moves
 // before one repaint (the suite runs again at two device pixels per pixel).
@@ -252,16 +239,15 @@ TEST(GridView, ItsScrollBarRepaintsAllThatAMoveChangesAndNoMore)
     // Qt repaints a widget whole after its first grab.
     (void)bar.grab();
     QTest::qWait(10);
-    Repaints repaints;
-    bar.installEventFilter(&repaints);
+    Repaints repaints(bar);
 
     const auto move = [&](std::initializer_list<int> values) {
         const QImage before = bar.grab().toImage();
-        repaints.region = {};
+        repaints.Forget();
         for (const int value : values)
             bar.setValue(value);
         QApplication::processEvents();
-        const QRegion repainted = repaints.region;
+        const QRegion repainted = repaints.region();
         const QImage after = bar.grab().toImage();
         const double ratio = after.devicePixelRatio();
         int missed = 0;

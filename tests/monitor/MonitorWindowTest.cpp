@@ -11,6 +11,7 @@
 #include "runtime/pictures/PictureSets.h"
 #include "runtime/ui/FormRules.h"
 #include "tests/monitor/FormRig.h"
+#include "tests/monitor/Repaints.h"
 #include "tests/support/ScopedLanguage.h"
 
 #include <QAbstractEventDispatcher>
@@ -20,7 +21,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -581,37 +581,22 @@ TEST(MonitorWindow, TheActivityPicturesFillTheirStripInEveryLanguage)
 }
 
 // The grid's repaints, and everything they covered.
-class GridPaints : public QObject {
+class GridPaints : public Repaints {
 public:
     explicit GridPaints(QTableView& grid)
-        : m_grid(grid)
-    {
-        grid.viewport()->installEventFilter(this);
-    }
+        : Repaints(*grid.viewport())
+        , m_grid(grid)
+    {}
 
     // Whether a repaint since the last Forget() covered grid row `row`, at the view's
     // present scroll position.
     [[nodiscard]] bool Covered(std::int32_t row) const
     {
-        return m_painted.intersects(m_grid.visualRect(m_grid.model()->index(row - 1, 0)));
-    }
-    void Forget() { m_painted = {}; }
-
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            ++count;
-            m_painted += static_cast<QPaintEvent*>(event)->region();
-        }
-        return false;
+        return region().intersects(m_grid.visualRect(m_grid.model()->index(row - 1, 0)));
     }
 
 private:
     QTableView& m_grid;
-    QRegion m_painted;
 };
 
 // The host's side of the ring, written from the test.
