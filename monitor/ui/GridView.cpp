@@ -2,12 +2,14 @@
 
 #include "monitor/ui/GridScrollBar.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
+#include <algorithm>
 #include <vector>
 
 namespace velmar::monitor {
@@ -32,6 +34,22 @@ std::vector<int> sectionEnds(const QHeaderView& header, int first, int last)
         ends.push_back(header.sectionViewportPosition(section) + header.sectionSize(section) - 1);
     }
     return ends;
+}
+
+// The first and last pixel in the viewport of the shown sections of `header` from `first` to
+// `last`, which lie side by side as long as no section was moved; {0, -1} when none is shown.
+std::pair<int, int> shownSpan(const QHeaderView& header, int first, int last)
+{
+    while (first <= last && header.isSectionHidden(first))
+        ++first;
+    while (last >= first && header.isSectionHidden(last))
+        --last;
+    if (first > last)
+        return {0, -1};
+    const int firstAt = header.sectionViewportPosition(first);
+    const int lastAt = header.sectionViewportPosition(last);
+    return {std::min(firstAt, lastAt),
+            std::max(firstAt + header.sectionSize(first), lastAt + header.sectionSize(last)) - 1};
 }
 
 } // namespace
@@ -59,6 +77,39 @@ void GridView::changeEvent(QEvent* event)
     QTableView::changeEvent(event);
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::LayoutDirectionChange)
         followStyle();
+}
+
+// The table's own repaint of a changed range reaches the first pixel of the row below it, and
+// so draws that whole row again: under a stream, one row more in every frame. The grid has no
+// editors whose data would follow the change.
+void GridView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                           const QList<int>& roles)
+{
+    if (topLeft == bottomRight || !topLeft.isValid() || !bottomRight.isValid() ||
+        verticalHeader()->sectionsMoved() || horizontalHeader()->sectionsMoved()) {
+        QTableView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    if (isVisible())
+        viewport()->update(cellsArea(topLeft, bottomRight));
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent change(this,
+                                                QAccessibleTableModelChangeEvent::DataChanged);
+        change.setFirstRow(topLeft.row());
+        change.setFirstColumn(topLeft.column());
+        change.setLastRow(bottomRight.row());
+        change.setLastColumn(bottomRight.column());
+        QAccessible::updateAccessibility(&change);
+    }
+}
+
+// The viewport's pixels of the cells from `topLeft` to `bottomRight`, their lines included.
+QRect GridView::cellsArea(const QModelIndex& topLeft, const QModelIndex& bottomRight) const
+{
+    const auto [top, bottom] = shownSpan(*verticalHeader(), topLeft.row(), bottomRight.row());
+    const auto [left, right] =
+        shownSpan(*horizontalHeader(), topLeft.column(), bottomRight.column());
+    return QRect(QPoint(left, top), QPoint(right, bottom)) & viewport()->rect();
 }
 
 void GridView::paintEvent(QPaintEvent* event)

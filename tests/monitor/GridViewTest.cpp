@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QProxyStyle>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QStyleFactory>
 #include <QTest>
@@ -265,6 +266,51 @@ TEST(GridView, ItsScrollBarRepaintsAllThatAMoveChangesAndNoMore)
     move({bar.maximum()});
     move({0});
     move({3, 20, 12});
+}
+
+// Rows written anew repaint those rows, their lines included, and no pixel of the rows around
+// them (the table's own repaint reaches into the row below), and show what the table's own
+// drawing shows; hidden rows at either end of the change are left out.
+TEST(GridView, ChangedRowsRepaintThoseRowsAlone)
+{
+    TwoTables tables;
+    tables.plain.show();
+    tables.grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tables.grid));
+    QWidget& viewport = *tables.grid.viewport();
+    (void)viewport.grab(); // Qt repaints a widget whole after its first grab
+    QTest::qWait(10);
+    Repaints repaints(viewport);
+    QStandardItemModel& model = *tables.model;
+
+    const auto write = [&](int first, int last) {
+        repaints.Forget();
+        {
+            const QSignalBlocker quiet(model); // a cell's own change repaints that cell
+            for (int row = first; row <= last; ++row)
+                model.setData(model.index(row, 4), QStringLiteral("Written"));
+        }
+        // The monitor announces a frame's rows as one range.
+        Q_EMIT model.dataChanged(model.index(first, 0), model.index(last, model.columnCount() - 1),
+                                 {Qt::DisplayRole});
+        QApplication::processEvents();
+        return repaints.region();
+    };
+    const auto rowsArea = [&](int first, int last) {
+        const int top = tables.grid.rowViewportPosition(first);
+        const int bottom = tables.grid.rowViewportPosition(last) + tables.grid.rowHeight(last) - 1;
+        return QRegion(QRect(0, top, viewport.width(), bottom - top + 1));
+    };
+    EXPECT_EQ(write(3, 5), rowsArea(3, 5));
+    tables.change([](QTableView& view) {
+        view.setRowHidden(3, true);
+        view.setRowHidden(6, true);
+    });
+    QTest::qWait(20); // the rows below move up
+    EXPECT_EQ(write(3, 6), rowsArea(4, 5));
+    EXPECT_EQ(difference(tables.grid.viewport()->grab().toImage(),
+                         tables.plain.viewport()->grab().toImage()),
+              "");
 }
 
 } // namespace
