@@ -10,6 +10,7 @@
 #include <QStyleOptionViewItem>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace velmar::monitor {
