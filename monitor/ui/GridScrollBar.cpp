@@ -1,25 +1,29 @@
 #include "monitor/ui/GridScrollBar.h"
 
-#include <QStyleOptionSlider>
-
 namespace velmar::monitor {
 
 GridScrollBar::GridScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent)
 {}
 
-QRect GridScrollBar::partRect(QStyle::SubControl part) const
+QStyleOptionSlider GridScrollBar::styleOption() const
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
+    return option;
+}
+
+QRect GridScrollBar::partRect(const QStyleOptionSlider& option, QStyle::SubControl part) const
+{
     return style()->subControlRect(QStyle::CC_ScrollBar, &option, part, this);
 }
 
 // A style draws the slider's edge or shadow a pixel or two outside its rectangle.
-QRect GridScrollBar::sliderArea() const
+QRect GridScrollBar::sliderArea(const QStyleOptionSlider& option) const
 {
     constexpr int kEdge = 2;
-    return partRect(QStyle::SC_ScrollBarSlider).adjusted(-kEdge, -kEdge, kEdge, kEdge) & rect();
+    return partRect(option, QStyle::SC_ScrollBarSlider).adjusted(-kEdge, -kEdge, kEdge, kEdge) &
+           rect();
 }
 
 void GridScrollBar::sliderChange(SliderChange change)
@@ -28,14 +32,16 @@ void GridScrollBar::sliderChange(SliderChange change)
         QScrollBar::sliderChange(change);
         return;
     }
-    update(QRegion(m_paintedSlider) + sliderArea() + partRect(QStyle::SC_ScrollBarSubLine) +
-           partRect(QStyle::SC_ScrollBarAddLine));
+    const QStyleOptionSlider option = styleOption();
+    update(QRegion(m_paintedSlider) + sliderArea(option) +
+           partRect(option, QStyle::SC_ScrollBarSubLine) +
+           partRect(option, QStyle::SC_ScrollBarAddLine));
 }
 
 void GridScrollBar::paintEvent(QPaintEvent* event)
 {
     QScrollBar::paintEvent(event);
-    m_paintedSlider = sliderArea();
+    m_paintedSlider = sliderArea(styleOption());
 }
 
 } // namespace velmar::monitor

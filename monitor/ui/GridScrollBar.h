@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionSlider>
 
 namespace velmar::monitor {
 
@@ -21,8 +22,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    [[nodiscard]] QRect partRect(QStyle::SubControl part) const;
-    [[nodiscard]] QRect sliderArea() const;
+    [[nodiscard]] QStyleOptionSlider styleOption() const;
+    [[nodiscard]] QRect partRect(const QStyleOptionSlider& option, QStyle::SubControl part) const;
+    [[nodiscard]] QRect sliderArea(const QStyleOptionSlider& option) const;
 
     // Where the slider was last painted: what a move must paint over.
     QRect m_paintedSlider;
